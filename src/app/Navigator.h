@@ -1,0 +1,25 @@
+#pragma once
+
+#include "trainer/Modul.h"
+
+// Hand-overs between the program's windows. One owner creates every window on first show and
+// implements this; the windows only say where the pupil goes next.
+class Navigator {
+public:
+    virtual ~Navigator() = default;
+
+    // Hides whatever window of the program is in front and shows the one named.
+    virtual void showStartWindow() = 0;
+    virtual void showTrainer(Modul modul) = 0;
+    virtual void showNumberCatch() = 0;
+    virtual void showMemory() = 0;
+
+    // The info window, modeless beside the trainer; created first if it does not exist.
+    virtual void showInfo() = 0;
+    // True while the info window's "Druckmodus deaktivieren" box is checked. Creates the info
+    // window hidden when it does not exist yet, so its initial state applies.
+    virtual bool printingLocked() = 0;
+
+    // Ends the process at once; nothing is saved.
+    virtual void quit() = 0;
+};

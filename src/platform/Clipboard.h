@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // Clears the clipboard and puts the plain text on it; false when the clipboard refused it.
+    virtual bool setText(const QString &text) = 0;
+};

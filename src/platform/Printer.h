@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The system's default printer. A document is handed over whole, line by line in one font;
+// the printing layer breaks pages when a page is full.
+class Printer {
+public:
+    struct Outcome {
+        enum class Kind { Printed, SavedToFile, Failed };
+        Kind kind;
+        QString where; // the printer's name, or the path of the file written
+    };
+
+    virtual ~Printer() = default;
+    virtual Outcome print(const QStringList &lines, const QString &fontFamily, int pointSize) = 0;
+};
