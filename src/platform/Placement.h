@@ -1,0 +1,8 @@
+#pragma once
+
+class QWidget;
+class Screen;
+
+// Left = (screen width - window width) / 2, Top = (screen height - window height) / divisor,
+// with the window's outer size (frame included where the desktop has drawn one).
+void placeOnScreen(QWidget &window, const Screen &screen, int topDivisor = 2);
