@@ -1,0 +1,34 @@
+#include "entry/AnswerField.h"
+
+#include "entry/TileDrop.h"
+
+#include <QMouseEvent>
+
+AnswerField::AnswerField(QWidget *parent, const QString &name, const QRect &geometry)
+    : QLabel(parent) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setAlignment(Qt::AlignCenter);
+    setTextFormat(Qt::PlainText);
+    setAcceptDrops(true);
+}
+
+void AnswerField::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Q_EMIT clicked();
+    }
+}
+
+void AnswerField::dragEnterEvent(QDragEnterEvent *event) {
+    TileDrop::accept(event);
+}
+
+void AnswerField::dragMoveEvent(QDragMoveEvent *event) {
+    TileDrop::accept(event);
+}
+
+void AnswerField::dropEvent(QDropEvent *event) {
+    if (const auto digit = TileDrop::take(event)) {
+        Q_EMIT dropped(*digit);
+    }
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPushButton>
+
+// A digit tile "0".."9": pressing the mouse button on it starts dragging it at once, with the
+// tile's outline as the drag image. It has no click action.
+class DigitTile : public QPushButton {
+    Q_OBJECT
+public:
+    DigitTile(QWidget *parent, int digit, const QRect &geometry, const QFont &font);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,25 @@
+#include "entry/KeySymbol.h"
+
+#include "entry/TileDrop.h"
+
+#include <QDropEvent>
+
+KeySymbol::KeySymbol(QWidget *parent, const char *name, const QRect &geometry)
+    : PictureBox(parent, name, geometry, Icon::Key, QColor(0x80, 0xFF, 0xFF),
+                 QStringLiteral("Tastensymbol: Ziffer tippen oder hierher ziehen")) {
+    setAcceptDrops(true);
+}
+
+void KeySymbol::dragEnterEvent(QDragEnterEvent *event) {
+    TileDrop::accept(event);
+}
+
+void KeySymbol::dragMoveEvent(QDragMoveEvent *event) {
+    TileDrop::accept(event);
+}
+
+void KeySymbol::dropEvent(QDropEvent *event) {
+    if (const auto digit = TileDrop::take(event)) {
+        Q_EMIT dropped(*digit);
+    }
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "trainer/TrainerWindow.h"
+
+// The addition trainer.
+class Form1 : public TrainerWindow {
+    Q_OBJECT
+public:
+    Form1(Platform &platform, Navigator &navigator)
+        : TrainerWindow(Modul::Addition, platform, navigator) {}
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "trainer/TrainerWindow.h"
+
+// The subtraction trainer.
+class Form2 : public TrainerWindow {
+    Q_OBJECT
+public:
+    Form2(Platform &platform, Navigator &navigator)
+        : TrainerWindow(Modul::Subtraktion, platform, navigator) {}
+};
