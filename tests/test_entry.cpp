@@ -1,0 +1,485 @@
+#include "entry/KeyInput.h"
+#include "fakes/TestPlatform.h"
+#include "trainer/Trainer.h"
+#include "trainer/Zahlenzeile.h"
+
+#include <QtTest>
+
+namespace {
+
+const QString kFalsch = QStringLiteral("Das ist leider falsch, rechne nochmal.\r\r");
+const QString kRichtig = QStringLiteral("Die Aufgabe wurde richtig gelöst.\r\r");
+
+QString d(int digit) {
+    return QString::number(digit);
+}
+
+// Solves the column task on screen with direct drops of the recorded result digits.
+void loeseSpaltenaufgabe(Trainer &t) {
+    const QString zeile = t.mehrfachModus() ? t.liste2().at(3) : t.liste1().at(2);
+    for (int k = 1; k <= 4; ++k) {
+        if (zeichen(zeile, k) != u' ') {
+            t.feldGezogen(Feld::raster(9 + k), zeichen(zeile, k));
+        }
+    }
+}
+
+} // namespace
+
+class EntryTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void carryOfTheTensFollowsTheOnesColumnAndTheCarryStandingThere();
+    void subtractionCarryIsRightOnlyAfterTheResultDigitOfItsColumn();
+    void mixedWindowJudgesCarriesByTheKindOfItsTask();
+    void wrongDirectDropStandsWhileTheBoxIsOpenThenEmptiesTheCell();
+    void rightDropOnAFilledCellEarnsAnotherPoint();
+    void keySymbolJudgesAgainstTheDigitStoredAtSelection();
+    void clickOnAFilledCellKeepsTheCurrentSelection();
+    void keysAreIgnoredUntilAFieldIsSelected();
+    void keyMapping_data();
+    void keyMapping();
+    void wrongKeyKeepsTheSelectionAndKeyWithoutCharacterIsWrong();
+    void newTaskModeChangeAndEndeEndTheSelection();
+    void fourDigitSumIsSolvedOnlyWithItsThousandsDigit();
+    void twoDigitDifferenceIsSolvedWithTheHundredsCellEmpty();
+    void congratulationTitlePerWindowAndNextTaskKeepsTheForm_data();
+    void congratulationTitlePerWindowAndNextTaskKeepsTheForm();
+    void everyFiftiethPointOffersNumberCatch();
+    void nineteenthSolvedTaskOffersMemoryAndMarkerClimbsOn();
+    void offersAreTakenOneByOne();
+    void gapTaskSolvedByItsThreeDigitsWithCarriesLeftBlank();
+    void wrongDropOnAGivenDigitMakesAFourthGap();
+    void carryGapFieldTakesTheCarryOfTheOnes();
+    void subtractionGapShowsTheSumOnTopAndTheDifferenceBelow();
+    void fourDigitGapSumShowsItsThousandsButNeverAsGap();
+    void gapKeyEntryUsesTheGapKeySymbol();
+};
+
+void EntryTest::carryOfTheTensFollowsTheOnesColumnAndTheCarryStandingThere() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {148, 255, 100});
+    QCOMPARE(t.uebertragAusRaster(8), u'0'); // 4 + 5 with nothing over the tens yet
+    t.feldGezogen(Feld::raster(9), d(0));
+    QCOMPARE(t.fehler(), 1);
+    QVERIFY(t.zelle(9).isEmpty());
+    t.feldGezogen(Feld::raster(9), d(1));
+    QCOMPARE(t.punkte(), 1);
+    QCOMPARE(t.zelle(9), d(1));
+    QCOMPARE(t.uebertragAusRaster(8), u'1'); // 4 + 5 + 1 = 10
+    t.feldGezogen(Feld::raster(8), d(1));
+    QCOMPARE(t.punkte(), 2);
+    QCOMPARE(t.fehler(), 1);
+}
+
+void EntryTest::subtractionCarryIsRightOnlyAfterTheResultDigitOfItsColumn() {
+    TestPlatform p;
+    Trainer t(Modul::Subtraktion, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Subtraktion, {452, 217, 900});
+    QCOMPARE(t.liste1().at(2), QStringLiteral(" 235"));
+    t.feldGezogen(Feld::raster(9), d(1)); // 7 + 0 gives "0"
+    QCOMPARE(t.fehler(), 1);
+    t.feldGezogen(Feld::raster(13), d(5));
+    t.feldGezogen(Feld::raster(9), d(1)); // 7 + 5 = 12
+    QCOMPARE(t.fehler(), 1);
+    QCOMPARE(t.punkte(), 2);
+    QCOMPARE(t.zelle(9), d(1));
+    QCOMPARE(t.behalte1(), QStringLiteral("001"));
+}
+
+void EntryTest::mixedWindowJudgesCarriesByTheKindOfItsTask() {
+    TestPlatform p;
+    Trainer t(Modul::Gemischt, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Subtraktion, {452, 217, 900});
+    QCOMPARE(t.uebertragAusRaster(9), u'0'); // adding up: 7 + nothing
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {452, 217, 900});
+    QCOMPARE(t.uebertragAusRaster(9), u'0'); // 2 + 7
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {458, 217, 900});
+    QCOMPARE(t.uebertragAusRaster(9), u'1'); // 8 + 7
+    t.befehl20Click();
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {458, 217, 109});
+    QCOMPARE(t.uebertragAusRaster(9), u'2'); // 8 + 7 + 9
+}
+
+void EntryTest::wrongDirectDropStandsWhileTheBoxIsOpenThenEmptiesTheCell() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
+    QString waehrendDerMeldung;
+    int fehlerWaehrend = -1;
+    p.dialogs.whileOpen = [&](const FakeDialogs::Shown &) {
+        waehrendDerMeldung = t.zelle(13);
+        fehlerWaehrend = t.fehler();
+    };
+    t.feldGezogen(Feld::raster(13), d(4)); // 3 + 0 = 3
+    QCOMPARE(waehrendDerMeldung, d(4));
+    QCOMPARE(fehlerWaehrend, 0);
+    QCOMPARE(p.dialogs.count(), 1);
+    QCOMPARE(p.dialogs.last().text, kFalsch);
+    QCOMPARE(p.dialogs.last().title, QStringLiteral("Fehler"));
+    QCOMPARE(p.dialogs.last().icon, Dialogs::Icon::None);
+    QVERIFY(t.zelle(13).isEmpty());
+    QCOMPARE(t.fehler(), 1);
+    QCOMPARE(t.punkte(), 0);
+}
+
+void EntryTest::rightDropOnAFilledCellEarnsAnotherPoint() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
+    t.feldGezogen(Feld::raster(13), d(3));
+    t.feldGezogen(Feld::raster(13), d(3));
+    QCOMPARE(t.punkte(), 2);
+    QCOMPARE(t.zelle(13), d(3));
+    QCOMPARE(p.dialogs.count(), 0);
+}
+
+void EntryTest::keySymbolJudgesAgainstTheDigitStoredAtSelection() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
+    t.feldGeklickt(Feld::raster(12));
+    QCOMPARE(t.tastenzahl(), d(3));
+    QCOMPARE(t.tastenwert(), 3);
+    QCOMPARE(t.auswahl(), std::optional<Feld>(Feld::raster(12)));
+    t.tastenGezogen(d(4));
+    QCOMPARE(t.fehler(), 1);
+    QVERIFY2(t.zelle(12).isEmpty(), "a wrong digit on the key symbol is never written");
+    QCOMPARE(t.auswahl(), std::optional<Feld>(Feld::raster(12)));
+    t.tastenGezogen(d(3));
+    QCOMPARE(t.zelle(12), d(3));
+    QCOMPARE(t.punkte(), 1);
+    QVERIFY(!t.auswahl());
+    QVERIFY(t.tastenzahl().isEmpty());
+
+    t.feldGeklickt(Feld::raster(11));
+    QVERIFY(t.auswahl());
+    const int boxen = p.dialogs.count();
+    t.tastenGeklickt();
+    QVERIFY(!t.auswahl());
+    QCOMPARE(p.dialogs.count(), boxen);
+    QCOMPARE(t.punkte(), 1);
+    QCOMPARE(t.fehler(), 1);
+}
+
+void EntryTest::clickOnAFilledCellKeepsTheCurrentSelection() {
+    TestPlatform p;
+    Trainer t(Modul::Subtraktion, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Subtraktion, {452, 217, 900});
+    t.feldGezogen(Feld::raster(13), d(5));
+    t.feldGeklickt(Feld::raster(8));
+    QCOMPARE(t.tastenwert(), 4); // the subtraction window's own code for the hundreds carry
+    t.feldGeklickt(Feld::raster(13));
+    QCOMPARE(t.auswahl(), std::optional<Feld>(Feld::raster(8)));
+    QVERIFY2(!t.erreichbar(Feld::raster(10)), "the subtraction window has no thousands cell");
+    t.feldGeklickt(Feld::raster(10));
+    QCOMPARE(t.auswahl(), std::optional<Feld>(Feld::raster(8)));
+}
+
+void EntryTest::keysAreIgnoredUntilAFieldIsSelected() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.aktiviert();
+    t.tasteGedrueckt(QChar(u'0'));
+    t.tasteGedrueckt(QChar(u'5'));
+    t.tasteGedrueckt(std::nullopt);
+    QCOMPARE(t.punkte(), 0);
+    QCOMPARE(t.fehler(), 0);
+    QCOMPARE(p.dialogs.count(), 0);
+}
+
+void EntryTest::keyMapping_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("isEntry");
+    QTest::addColumn<QString>("character");
+    QTest::newRow("main-row 0") << int(Qt::Key_0) << true << QStringLiteral("0");
+    QTest::newRow("main-row or keypad 7") << int(Qt::Key_7) << true << QStringLiteral("7");
+    QTest::newRow("space") << int(Qt::Key_Space) << true << QStringLiteral(" ");
+    QTest::newRow("letter g") << int(Qt::Key_G) << true << QString();
+    QTest::newRow("arrow") << int(Qt::Key_Left) << true << QString();
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << true << QString();
+    QTest::newRow("F1") << int(Qt::Key_F1) << true << QString();
+    QTest::newRow("shift alone") << int(Qt::Key_Shift) << false << QString();
+    QTest::newRow("ctrl alone") << int(Qt::Key_Control) << false << QString();
+    QTest::newRow("altgr alone") << int(Qt::Key_AltGr) << false << QString();
+    QTest::newRow("caps lock") << int(Qt::Key_CapsLock) << false << QString();
+    QTest::newRow("num lock") << int(Qt::Key_NumLock) << false << QString();
+}
+
+void EntryTest::keyMapping() {
+    QFETCH(int, key);
+    QFETCH(bool, isEntry);
+    QFETCH(QString, character);
+    const KeyInput::Entry entry = KeyInput::fromKey(key);
+    QCOMPARE(entry.isEntry, isEntry);
+    QCOMPARE(entry.character ? QString(*entry.character) : QString(), character);
+}
+
+void EntryTest::wrongKeyKeepsTheSelectionAndKeyWithoutCharacterIsWrong() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
+    t.feldGeklickt(Feld::raster(13));
+    t.tasteGedrueckt(std::nullopt);
+    t.tasteGedrueckt(QChar(u'4'));
+    QCOMPARE(t.fehler(), 2);
+    QVERIFY(t.auswahl());
+    t.tasteGedrueckt(QChar(u'3'));
+    QCOMPARE(t.zelle(13), d(3));
+    QCOMPARE(t.punkte(), 1);
+    QVERIFY(!t.auswahl());
+}
+
+void EntryTest::newTaskModeChangeAndEndeEndTheSelection() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    auto waehle = [&t] {
+        t.spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
+        t.feldGeklickt(Feld::raster(13));
+        QVERIFY(t.auswahl());
+    };
+    waehle();
+    t.aktiviert();
+    QVERIFY(!t.auswahl());
+    waehle();
+    t.befehl20Click();
+    QVERIFY(!t.auswahl());
+    waehle();
+    t.befehl13Click();
+    QVERIFY(!t.auswahl());
+    t.feldGeklickt(Feld::luecke(1));
+    t.befehl1Click();
+    QVERIFY(!t.auswahl());
+    // A later key lands nowhere and counts nothing.
+    t.tasteGedrueckt(QChar(u'3'));
+    QCOMPARE(t.punkte() + t.fehler(), 0);
+}
+
+void EntryTest::fourDigitSumIsSolvedOnlyWithItsThousandsDigit() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {512, 634, 100});
+    QCOMPARE(t.liste1().at(2), QStringLiteral("1146"));
+    t.feldGezogen(Feld::raster(13), d(6));
+    t.feldGezogen(Feld::raster(12), d(4));
+    t.feldGezogen(Feld::raster(11), d(1));
+    QCOMPARE(p.dialogs.count(), 0);
+    QCOMPARE(t.fortschritt(), Trainer::kFortschrittStart);
+    t.feldGezogen(Feld::raster(10), d(1));
+    QCOMPARE(p.dialogs.count(), 1);
+    QCOMPARE(p.dialogs.last().text, kRichtig);
+    QCOMPARE(t.fortschritt(), Trainer::kFortschrittStart - 240);
+    QVERIFY2(t.zelle(10).isEmpty() && t.zelle(13).isEmpty(), "the next task starts empty");
+}
+
+void EntryTest::twoDigitDifferenceIsSolvedWithTheHundredsCellEmpty() {
+    TestPlatform p;
+    Trainer t(Modul::Subtraktion, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Subtraktion, {552, 517, 900});
+    QCOMPARE(t.liste1().at(2), QStringLiteral("  35"));
+    t.feldGezogen(Feld::raster(13), d(5));
+    QCOMPARE(p.dialogs.count(), 0);
+    t.feldGeklickt(Feld::raster(12));
+    t.tasteGedrueckt(QChar(u'3'));
+    QCOMPARE(p.dialogs.count(), 1);
+    QCOMPARE(p.dialogs.last().title, QStringLiteral("Minusaufgabe"));
+    QCOMPARE(t.punkte(), 2);
+}
+
+void EntryTest::congratulationTitlePerWindowAndNextTaskKeepsTheForm_data() {
+    QTest::addColumn<int>("modul");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("addition") << 0 << QStringLiteral("Plusaufgabe");
+    QTest::newRow("subtraction") << 1 << QStringLiteral("Minusaufgabe");
+    QTest::newRow("mixed") << 2 << QStringLiteral("Kontrolle");
+}
+
+void EntryTest::congratulationTitlePerWindowAndNextTaskKeepsTheForm() {
+    QFETCH(int, modul);
+    QFETCH(QString, title);
+    TestPlatform p(static_cast<std::uint64_t>(modul));
+    Trainer t(static_cast<Modul>(modul), p.platform, p.navigator);
+    t.befehl20Click();
+    const QStringList vorher = t.liste2();
+    loeseSpaltenaufgabe(t);
+    QCOMPARE(p.dialogs.count(), 1);
+    QCOMPARE(p.dialogs.last().title, title);
+    QCOMPARE(p.dialogs.last().text, kRichtig);
+    QVERIFY(t.mehrfachModus() && !t.lueckenModus());
+    QVERIFY(t.liste2() != vorher);
+    QCOMPARE(t.fehler(), 0);
+}
+
+void EntryTest::everyFiftiethPointOffersNumberCatch() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
+    for (int i = 1; i <= 49; ++i) {
+        t.feldGezogen(Feld::raster(13), d(3));
+    }
+    QVERIFY(!t.zahlfangeAngebot());
+    t.feldGezogen(Feld::raster(13), d(3));
+    QCOMPARE(t.punkte(), 50);
+    QVERIFY(t.zahlfangeAngebot());
+    t.feldGezogen(Feld::raster(13), d(3));
+    QVERIFY2(t.zahlfangeAngebot(), "the offer stays until clicked");
+    t.zahlfangeAngebotGeklickt();
+    QVERIFY(!t.zahlfangeAngebot());
+    QCOMPARE(p.dialogs.last().text, QStringLiteral("Es folgt jetzt eine Belohnung.\r\r"));
+    QCOMPARE(p.dialogs.last().title, QStringLiteral("Zahlfange"));
+    QCOMPARE(p.navigator.calls.last(), QStringLiteral("catch"));
+    for (int i = 52; i <= 99; ++i) {
+        t.feldGezogen(Feld::raster(13), d(3));
+    }
+    QVERIFY(!t.zahlfangeAngebot());
+    t.feldGezogen(Feld::raster(13), d(3));
+    QVERIFY(t.zahlfangeAngebot());
+    QCOMPARE(t.fortschritt(), Trainer::kFortschrittStart);
+}
+
+void EntryTest::nineteenthSolvedTaskOffersMemoryAndMarkerClimbsOn() {
+    TestPlatform p(9);
+    Trainer t(Modul::Gemischt, p.platform, p.navigator);
+    t.aktiviert();
+    for (int i = 1; i <= 18; ++i) {
+        loeseSpaltenaufgabe(t);
+    }
+    QCOMPARE(t.fortschritt(), 4920 - 18 * 240);
+    QVERIFY(!t.memoryAngebot());
+    loeseSpaltenaufgabe(t);
+    QCOMPARE(t.fortschritt(), 360);
+    QVERIFY(t.memoryAngebot());
+    loeseSpaltenaufgabe(t);
+    QCOMPARE(t.fortschritt(), 120);
+    QVERIFY(t.memoryAngebot());
+    const int punkte = t.punkte();
+    t.memoryAngebotGeklickt();
+    QVERIFY(!t.memoryAngebot());
+    QCOMPARE(t.fortschritt(), Trainer::kFortschrittStart);
+    QCOMPARE(t.punkte(), punkte);
+    QCOMPARE(p.navigator.calls.last(), QStringLiteral("memory"));
+}
+
+void EntryTest::offersAreTakenOneByOne() {
+    TestPlatform p(12);
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.aktiviert();
+    while (t.fortschritt() > 360 || t.punkte() < 50) {
+        loeseSpaltenaufgabe(t);
+    }
+    QVERIFY(t.zahlfangeAngebot() && t.memoryAngebot());
+    t.memoryAngebotGeklickt();
+    QVERIFY(t.zahlfangeAngebot() && !t.memoryAngebot());
+    t.zahlfangeAngebotGeklickt();
+    QVERIFY(!t.zahlfangeAngebot());
+    QCOMPARE(t.fortschritt(), Trainer::kFortschrittStart);
+}
+
+void EntryTest::gapTaskSolvedByItsThreeDigitsWithCarriesLeftBlank() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.befehl13Click();
+    t.lueckenaufgabeZeigen(Rechenart::Addition, 347, 285, 1);
+    QCOMPARE(t.liste2(), QStringList({QStringLiteral(" 347"), QStringLiteral(" 285"),
+                                      QStringLiteral("011 "), QStringLiteral(" 632")}));
+    QVERIFY(t.luecke(1).isEmpty() && t.luecke(5).isEmpty() && t.luecke(12).isEmpty());
+    t.feldGezogen(Feld::luecke(1), d(7));
+    t.feldGezogen(Feld::luecke(5), d(8));
+    QCOMPARE(p.dialogs.count(), 0);
+    const int fortschritt = t.fortschritt();
+    t.feldGezogen(Feld::luecke(12), d(6));
+    QCOMPARE(t.punkte(), 3);
+    QCOMPARE(p.dialogs.count(), 1);
+    QCOMPARE(p.dialogs.last().text, kRichtig);
+    QCOMPARE(p.dialogs.last().title, QStringLiteral("Lückenaufgabe"));
+    QCOMPARE(t.fortschritt(), fortschritt - 240);
+    QVERIFY(t.lueckenModus());
+    QVERIFY(t.liste2().at(0) != QStringLiteral(" 347") ||
+            t.liste2().at(1) != QStringLiteral(" 285"));
+}
+
+void EntryTest::wrongDropOnAGivenDigitMakesAFourthGap() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.befehl13Click();
+    t.lueckenaufgabeZeigen(Rechenart::Addition, 347, 285, 1);
+    t.feldGezogen(Feld::luecke(3), d(3));
+    QCOMPARE(t.punkte(), 1);
+    QCOMPARE(t.luecke(3), d(3));
+    t.feldGezogen(Feld::luecke(3), d(5));
+    QCOMPARE(t.fehler(), 1);
+    QVERIFY(t.luecke(3).isEmpty());
+    t.feldGezogen(Feld::luecke(1), d(7));
+    t.feldGezogen(Feld::luecke(5), d(8));
+    t.feldGezogen(Feld::luecke(12), d(6));
+    QCOMPARE(p.dialogs.count(), 1); // only the error so far: the fourth gap is open
+    t.feldGeklickt(Feld::luecke(3));
+    QCOMPARE(t.auswahl(), std::optional<Feld>(Feld::luecke(3)));
+    QCOMPARE(t.tastenwert(), 13);
+    t.tasteGedrueckt(QChar(u'3'));
+    QCOMPARE(p.dialogs.last().title, QStringLiteral("Lückenaufgabe"));
+}
+
+void EntryTest::carryGapFieldTakesTheCarryOfTheOnes() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.befehl13Click();
+    t.lueckenaufgabeZeigen(Rechenart::Addition, 347, 285, 1);
+    t.feldGeklickt(Feld::luecke(7));
+    QVERIFY2(!t.auswahl(), "a blank carry field holds a space and cannot be selected");
+    t.feldGezogen(Feld::luecke(7), d(0));
+    QCOMPARE(t.fehler(), 1);
+    QVERIFY(t.luecke(7).isEmpty());
+    t.feldGeklickt(Feld::luecke(7));
+    QCOMPARE(t.tastenzahl(), d(1));
+    t.feldGezogen(Feld::luecke(8), d(1));
+    QCOMPARE(t.punkte(), 1);
+    QCOMPARE(t.luecke(8), d(1));
+}
+
+void EntryTest::subtractionGapShowsTheSumOnTopAndTheDifferenceBelow() {
+    TestPlatform p;
+    Trainer t(Modul::Subtraktion, p.platform, p.navigator);
+    t.befehl13Click();
+    t.lueckenaufgabeZeigen(Rechenart::Subtraktion, 345, 234, 2); // blanks luecke2, 4 and 6
+    QVERIFY(t.lueckenSubtraktionsLayout());
+    QCOMPARE(t.luecke(12) + t.luecke(11) + t.luecke(10), QStringLiteral("579"));
+    QCOMPARE(t.luecke(3) + QLatin1Char('_') + t.luecke(1), QStringLiteral("3_5"));
+    QCOMPARE(t.erwarteteZiffer(Feld::luecke(2)), u'4');
+    QCOMPARE(t.luecke(13), QStringLiteral(" "));
+    QVERIFY(!t.tausenderLueckeSichtbar());
+    QCOMPARE(t.operatorZeichen(), QStringLiteral("_"));
+}
+
+void EntryTest::fourDigitGapSumShowsItsThousandsButNeverAsGap() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.befehl13Click();
+    for (int k = 1; k <= 10; ++k) {
+        t.lueckenaufgabeZeigen(Rechenart::Addition, 647, 585, k);
+        QCOMPARE(t.luecke(13), d(1));
+        QCOMPARE(t.luecke(9), QStringLiteral(" "));
+        QVERIFY(t.tausenderLueckeSichtbar());
+        QVERIFY(t.erreichbar(Feld::luecke(9)) && t.erreichbar(Feld::luecke(13)));
+    }
+    t.feldGezogen(Feld::luecke(9), d(1));
+    QCOMPARE(t.punkte(), 1);
+}
+
+void EntryTest::gapKeyEntryUsesTheGapKeySymbol() {
+    TestPlatform p;
+    Trainer t(Modul::Gemischt, p.platform, p.navigator);
+    t.befehl13Click();
+    t.lueckenaufgabeZeigen(Rechenart::Subtraktion, 345, 234, 2);
+    t.feldGeklickt(Feld::luecke(4));
+    QCOMPARE(t.tastenzahl(), d(4));
+    t.tastenGezogen(d(4));
+    QCOMPARE(t.luecke(4), d(4));
+    QVERIFY(!t.auswahl());
+    QCOMPARE(t.punkte(), 1);
+    QVERIFY2(!t.erreichbar(Feld::raster(13)), "the grid is covered in gap mode");
+}
+
+QTEST_GUILESS_MAIN(EntryTest)
+#include "test_entry.moc"
