@@ -4,7 +4,7 @@
 #include "games/CatchField.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
-#include "platform/IconPainter.h"
+#include "platform/FixedWindow.h"
 #include "platform/PictureBox.h"
 #include "platform/Placement.h"
 #include "platform/Shape.h"
@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <utility>
 
 namespace {
 const QColor hintergrund(QStringLiteral("#C0C0FF"));
@@ -24,18 +25,17 @@ const QColor schwarz(QStringLiteral("#000000"));
 const QString titel = QStringLiteral("Zahlfange");
 constexpr int sekunde = 1000;
 constexpr int anfangsTempo = 3;
+constexpr std::pair<int, NumberCatch::Direction> pfeilTasten[] = {
+    {Qt::Key_Up, NumberCatch::Direction::Up},
+    {Qt::Key_Down, NumberCatch::Direction::Down},
+    {Qt::Key_Left, NumberCatch::Direction::Left},
+    {Qt::Key_Right, NumberCatch::Direction::Right},
+};
 } // namespace
 
 Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &timer)
     : platform_(platform), navigator_(navigator), timer_(timer), game_(modul1, platform.random) {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(titel);
-    setWindowIcon(IconPainter::windowIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twips(7245), twips(5085));
-    Controls::setColors(this, schwarz, hintergrund);
+    makeFixedWindow(*this, "Form4", titel, 7245, 5085, hintergrund);
     setFont(fontPt(13.5, true));
 
     // Shapes first: they lie on the window's surface, below every control.
@@ -123,25 +123,18 @@ bool Form4::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
-    switch (static_cast<QKeyEvent *>(event)->key()) {
-    case Qt::Key_Up:
-        bewegen(NumberCatch::Direction::Up);
-        return true;
-    case Qt::Key_Down:
-        bewegen(NumberCatch::Direction::Down);
-        return true;
-    case Qt::Key_Left:
-        bewegen(NumberCatch::Direction::Left);
-        return true;
-    case Qt::Key_Right:
-        bewegen(NumberCatch::Direction::Right);
-        return true;
-    case Qt::Key_Escape:
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_Escape) {
         befehl1Click();
         return true;
-    default:
-        return QWidget::eventFilter(watched, event);
     }
+    for (const auto &[pfeilTaste, richtung] : pfeilTasten) {
+        if (key == pfeilTaste) {
+            bewegen(richtung);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form4::closeEvent(QCloseEvent *event) {

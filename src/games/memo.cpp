@@ -4,7 +4,7 @@
 #include "games/CardLabel.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
-#include "platform/IconPainter.h"
+#include "platform/FixedWindow.h"
 #include "platform/Placement.h"
 #include "platform/Shape.h"
 #include "platform/Twips.h"
@@ -17,7 +17,6 @@ const QColor hintergrund(QStringLiteral("#C0C0FF"));
 const QColor kartenFarbe(QStringLiteral("#8080FF"));
 const QColor paarFarbe(QStringLiteral("#0000FF"));
 const QColor weiss(QStringLiteral("#FFFFFF"));
-const QColor schwarz(QStringLiteral("#000000"));
 const QString titel = QStringLiteral("Memory");
 constexpr int spalteLinks = 1080;
 constexpr int spalteRechts = 3720;
@@ -26,14 +25,7 @@ constexpr int kartenProSpalte = 9;
 
 memo::memo(Platform &platform, Navigator &navigator)
     : platform_(platform), navigator_(navigator), game_(platform.random) {
-    setObjectName(QStringLiteral("memo"));
-    setWindowTitle(titel);
-    setWindowIcon(IconPainter::windowIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twips(6540), twips(5805));
-    Controls::setColors(this, schwarz, hintergrund);
+    makeFixedWindow(*this, "memo", titel, 6540, 5805, hintergrund);
 
     Shape::rectangle(this, "Figur3", 960, 120, 5415, 5535, kartenFarbe, 3);
 
