@@ -356,6 +356,11 @@ private Q_SLOTS:
         QCOMPARE(w.child<QLabel>("Bezeichnung1")->text(), QStringLiteral("schnell"));
         QCOMPARE(w.child<QLabel>("Bezeichnung2")->text(), QStringLiteral("langsam"));
         QCOMPARE(w.label(), QStringLiteral("0"));
+        const QLabel *next = w.child<QLabel>("Bezeichnung3");
+        QCOMPARE(next->font().pointSizeF(), 24.0);
+        QVERIFY(next->font().bold());
+        QCOMPARE(next->palette().color(QPalette::WindowText), QColor(QStringLiteral("#FF0000")));
+        QVERIFY(next->alignment() & Qt::AlignRight);
         QCOMPARE(w.child<PictureBox>("Bild1")->icon(), std::optional<Icon>(Icon::ArrowLeft));
         QCOMPARE(w.child<PictureBox>("Bild2")->icon(), std::optional<Icon>(Icon::ArrowUp));
         QCOMPARE(w.child<PictureBox>("Bild3")->icon(), std::optional<Icon>(Icon::ArrowDown));

@@ -36,7 +36,6 @@ constexpr std::pair<int, NumberCatch::Direction> pfeilTasten[] = {
 Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &timer)
     : platform_(platform), navigator_(navigator), timer_(timer), game_(modul1, platform.random) {
     makeFixedWindow(*this, "Form4", titel, 7245, 5085, hintergrund);
-    setFont(fontPt(13.5, true));
 
     // Shapes first: they lie on the window's surface, below every control.
     Shape::rectangle(this, "Figur1", 4200, 120, 2895, 495, schwarz, 1, hintergrund);
@@ -68,10 +67,8 @@ Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &ti
         bild->setFocusPolicy(Qt::ClickFocus);
         const NumberCatch::Direction direction = pfeil.direction;
         connect(bild, &PictureBox::clicked, this, [this, direction] { bewegen(direction); });
-        if (bild1_ == nullptr) {
-            bild1_ = bild;
-        }
     }
+    bild1_ = findChild<PictureBox *>(QStringLiteral("Bild1"));
 
     bezeichnung3_ =
         Controls::label(this, "Bezeichnung3", twipsRect(3480, 120, 375, 495), QStringLiteral("0"),
