@@ -1,0 +1,104 @@
+#include "games/memo.h"
+
+#include "app/Navigator.h"
+#include "games/CardLabel.h"
+#include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/FixedWindow.h"
+#include "platform/Placement.h"
+#include "platform/Shape.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+namespace {
+const QColor hintergrund(QStringLiteral("#C0C0FF"));
+const QColor kartenFarbe(QStringLiteral("#8080FF"));
+const QColor paarFarbe(QStringLiteral("#0000FF"));
+const QColor weiss(QStringLiteral("#FFFFFF"));
+const QString titel = QStringLiteral("Memory");
+constexpr int spalteLinks = 1080;
+constexpr int spalteRechts = 3720;
+constexpr int kartenProSpalte = 9;
+} // namespace
+
+memo::memo(Platform &platform, Navigator &navigator)
+    : platform_(platform), navigator_(navigator), game_(platform.random) {
+    makeFixedWindow(*this, "memo", titel, 6540, 5805, hintergrund);
+
+    Shape::rectangle(this, "Figur3", 960, 120, 5415, 5535, kartenFarbe, 3);
+
+    auto *befehl1 = Controls::button(this, "Befehl1", twipsRect(120, 120, 735, 495),
+                                     QStringLiteral("ENDE"), fontPt(8.25));
+    connect(befehl1, &QPushButton::clicked, this, &memo::befehl1Click);
+    auto *befehl2 = Controls::button(this, "Befehl2", twipsRect(120, 720, 735, 495),
+                                     QStringLiteral("Hilfe"), fontPt(9.75, true));
+    connect(befehl2, &QPushButton::clicked, this, &memo::befehl2Click);
+
+    for (int k = 1; k <= Memory::kartenAnzahl; ++k) {
+        const int left = k <= kartenProSpalte ? spalteLinks : spalteRechts;
+        const int top = 240 + 600 * ((k - 1) % kartenProSpalte);
+        auto *karte = new CardLabel(this);
+        karte->setObjectName(QStringLiteral("Bezeichnung%1").arg(k));
+        karte->setGeometry(twipsRect(left, top, 2535, 495));
+        karte->setAlignment(Qt::AlignCenter);
+        karte->setTextFormat(Qt::PlainText);
+        karte->setAccessibleName(QStringLiteral("Karte %1").arg(k));
+        connect(karte, &CardLabel::clicked, this, [this, k] { bezeichnungClick(k); });
+        karten_[k - 1] = karte;
+    }
+    anzeigen();
+    placeOnScreen(*this, platform_.screen);
+}
+
+void memo::activated() {
+}
+
+void memo::closeEvent(QCloseEvent *event) {
+    // The close box acts as ENDE answered Yes; the owner hides the window.
+    event->ignore();
+    navigator_.showStartWindow();
+}
+
+void memo::bezeichnungClick(int k) {
+    const bool geschafft = game_.karteGeklickt(k);
+    anzeigen();
+    if (geschafft) {
+        memoryGeschafft();
+    }
+}
+
+void memo::befehl1Click() {
+    const Dialogs::Answer answer = platform_.dialogs.message(
+        QStringLiteral("  Dieses Spiel jetzt beenden?"), titel, Dialogs::Buttons::YesNo,
+        Dialogs::Answer::Yes, Dialogs::Icon::Critical);
+    if (answer != Dialogs::Answer::No) {
+        navigator_.showStartWindow();
+    }
+}
+
+void memo::befehl2Click() {
+    platform_.dialogs.inform(QStringLiteral("Immer zwei Felder bilden ein Zahlenpaar, klicke\r"
+                                            "die Einzelfelder an und suche so Zahlenpaare!"),
+                             titel);
+}
+
+void memo::memoryGeschafft() {
+    platform_.dialogs.inform(QStringLiteral("Prima, du hast es geschafft!\r"), titel);
+    game_.spielfeldZuruecksetzen();
+    anzeigen();
+    navigator_.showStartWindow();
+}
+
+void memo::anzeigen() {
+    for (int k = 1; k <= Memory::kartenAnzahl; ++k) {
+        CardLabel *karte = karten_[k - 1];
+        const bool gefunden = game_.istGefunden(k);
+        karte->setText(game_.istOffen(k) ? game_.kartenText(k) : QString());
+        karte->setFont(fontPt(18, true, gefunden));
+        Controls::setColors(karte, weiss, gefunden ? paarFarbe : kartenFarbe);
+        karte->setAccessibleDescription(game_.istOffen(k) ? karte->text()
+                                                          : QStringLiteral("verdeckt"));
+    }
+}

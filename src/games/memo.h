@@ -1,0 +1,36 @@
+#pragma once
+
+#include "games/Memory.h"
+#include "platform/Platform.h"
+#include "platform/ProgramWindow.h"
+
+#include <QWidget>
+#include <array>
+
+class CardLabel;
+class Navigator;
+
+// The memory game "Memory": eighteen cards, nine pairs of additions that make ten. Keeps its
+// board while hidden; ends in the start window.
+class memo : public QWidget, public ProgramWindow {
+    Q_OBJECT
+public:
+    memo(Platform &platform, Navigator &navigator);
+
+    void activated() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void bezeichnungClick(int k);
+    void befehl1Click();
+    void befehl2Click();
+    void memoryGeschafft();
+    void anzeigen();
+
+    Platform platform_;
+    Navigator &navigator_;
+    Memory game_;
+    std::array<CardLabel *, Memory::kartenAnzahl> karten_{};
+};

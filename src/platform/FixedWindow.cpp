@@ -1,0 +1,19 @@
+#include "platform/FixedWindow.h"
+
+#include "platform/Controls.h"
+#include "platform/IconPainter.h"
+#include "platform/Twips.h"
+
+#include <QWidget>
+
+void makeFixedWindow(QWidget &window, const char *name, const QString &caption, int widthTwips,
+                     int heightTwips, const QColor &background) {
+    window.setObjectName(QString::fromLatin1(name));
+    window.setWindowTitle(caption);
+    window.setWindowIcon(IconPainter::windowIcon());
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint);
+    window.setFixedSize(twips(widthTwips), twips(heightTwips));
+    Controls::setColors(&window, Qt::black, background);
+}

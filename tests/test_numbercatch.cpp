@@ -1,0 +1,598 @@
+#include "app/Modul1.h"
+#include "fakes/FakeNavigator.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeTimer.h"
+#include "games/Form4.h"
+#include "games/NumberCatch.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QtTest>
+
+using Cell = NumberCatch::Cell;
+using Direction = NumberCatch::Direction;
+
+Q_DECLARE_METATYPE(Direction)
+
+namespace {
+
+constexpr int seeds = 400;
+const QRgb tinte = QColor(QStringLiteral("#000080")).rgb();
+
+Cell spieler(const Modul1 &m) {
+    return {m.spielerX, m.spielerY};
+}
+
+Cell ziffer(const Modul1 &m, int i) {
+    return {m.zifferX[i], m.zifferY[i]};
+}
+
+void setzeSpieler(Modul1 &m, Cell cell) {
+    m.spielerX = static_cast<std::int16_t>(cell.column);
+    m.spielerY = static_cast<std::int16_t>(cell.row);
+}
+
+void setzeZiffer(Modul1 &m, int i, Cell cell) {
+    m.zifferX[i] = static_cast<std::int16_t>(cell.column);
+    m.zifferY[i] = static_cast<std::int16_t>(cell.row);
+}
+
+// A fresh game on its own state and generator.
+struct Game {
+    explicit Game(std::uint64_t seed) : random(seed), game(modul1, random) { game.prepare(); }
+    Modul1 modul1;
+    Random random;
+    NumberCatch game;
+};
+
+// A seed whose first jump of a lone "9" lands it on the "+" at the start cell.
+std::uint64_t seedCatchingLoneNineOnFirstJump() {
+    for (std::uint64_t seed = 1;; ++seed) {
+        Game g(seed);
+        g.modul1.restZiffern = QStringLiteral("9");
+        if (g.game.tick()) {
+            return seed;
+        }
+    }
+}
+
+// The window with everything it is handed.
+struct Window {
+    explicit Window(std::uint64_t seed = 1)
+        : fake(seed), form(fake.platform, navigator, modul1, timer) {}
+    FakePlatform fake;
+    FakeNavigator navigator;
+    Modul1 modul1;
+    FakeTimer timer;
+    Form4 form;
+
+    template <typename T> T *child(const char *name) {
+        return form.findChild<T *>(QString::fromLatin1(name));
+    }
+    QString label() { return child<QLabel>("Bezeichnung3")->text(); }
+    QWidget *feld() { return child<QWidget>("Spielfeld"); }
+    void key(Qt::Key key, QWidget *target = nullptr) {
+        QTest::keyClick(target ? target : &form, key);
+    }
+};
+
+bool hatTinte(const QImage &image, const QRect &area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) == tinte) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The area of a cell in client-area pixels: 14 x 14 points from (14 x column, 14 x row).
+QRect zelle(Cell cell) {
+    return {twipsPoint(cell.column * 280, cell.row * 280), QSize(twips(280), twips(280))};
+}
+
+} // namespace
+
+class TestNumberCatch : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // --- the rules, on plain state ---
+
+    void prepareSetsStartValuesAndEmptyField() {
+        Modul1 m;
+        m.restZiffern = QStringLiteral("7");
+        m.zifferX[1] = 20;
+        Random random(1);
+        NumberCatch game(m, random);
+        game.tick();
+        game.prepare();
+        QCOMPARE(spieler(m), (Cell{14, 9}));
+        QCOMPARE(m.restZiffern, QStringLiteral("0123456789"));
+        for (int i = 1; i <= 10; ++i) {
+            QCOMPARE(ziffer(m, i), (Cell{i + 3, i + 3}));
+        }
+        QVERIFY(game.drawnDigits().isEmpty());
+        QVERIFY(!game.drawnPlayer());
+    }
+
+    void jumpsPlaceDigitsInDistinctColumnsAndRowsInsideField_data() {
+        QTest::addColumn<QString>("rest");
+        QTest::newRow("all ten") << QStringLiteral("0123456789");
+        QTest::newRow("five left") << QStringLiteral("56789");
+        QTest::newRow("two left") << QStringLiteral("89");
+    }
+    void jumpsPlaceDigitsInDistinctColumnsAndRowsInsideField() {
+        QFETCH(QString, rest);
+        QSet<int> columns;
+        QSet<int> rows;
+        for (std::uint64_t seed = 1; seed <= seeds; ++seed) {
+            Game g(seed);
+            g.modul1.restZiffern = rest;
+            for (int jump = 0; jump < 3 && !g.game.isOver(); ++jump) {
+                g.game.tick();
+                const int n = static_cast<int>(g.modul1.restZiffern.size());
+                QSet<int> jumpColumns;
+                QSet<int> jumpRows;
+                for (int i = 1; i <= n; ++i) {
+                    const Cell c = ziffer(g.modul1, i);
+                    QVERIFY2(c.column >= 1 && c.column <= 24, qPrintable(QString::number(seed)));
+                    QVERIFY2(c.row >= 3 && c.row <= 16, qPrintable(QString::number(seed)));
+                    jumpColumns.insert(c.column);
+                    jumpRows.insert(c.row);
+                }
+                QCOMPARE(jumpColumns.size(), n);
+                QCOMPARE(jumpRows.size(), n);
+                columns.unite(jumpColumns);
+                rows.unite(jumpRows);
+            }
+        }
+        // Every column and every row of the field is reached.
+        QCOMPARE(columns.size(), 24);
+        QCOMPARE(rows.size(), 14);
+    }
+
+    void jumpThatDropsDueDigitOnPlayerCatchesItInThatJump() {
+        // Where the "0" lands does not depend on the "+"; find a jump that does not catch it.
+        std::uint64_t seed = 1;
+        Cell landing{};
+        for (;; ++seed) {
+            Game first(seed);
+            first.game.tick();
+            if (first.modul1.restZiffern.startsWith(QLatin1Char('0'))) {
+                landing = ziffer(first.modul1, 1);
+                break;
+            }
+        }
+        Game g(seed);
+        setzeSpieler(g.modul1, landing);
+        QVERIFY(!g.game.tick());
+        QCOMPARE(g.modul1.restZiffern, QStringLiteral("123456789"));
+        QCOMPARE(g.game.naechsteZiffer(), QStringLiteral("1"));
+    }
+
+    void jumpThatDropsOtherDigitOnPlayerCatchesNothing() {
+        Game first(5);
+        first.game.tick();
+        QVERIFY(first.modul1.restZiffern.startsWith(QLatin1Char('0')));
+        const Cell landingOfOne = ziffer(first.modul1, 2);
+        Game g(5);
+        setzeSpieler(g.modul1, landingOfOne);
+        g.game.tick();
+        QCOMPARE(g.modul1.restZiffern, QStringLiteral("0123456789"));
+        QCOMPARE(ziffer(g.modul1, 2), landingOfOne);
+    }
+
+    void moveStepsOneCellHeldInsideField_data() {
+        QTest::addColumn<Cell>("from");
+        QTest::addColumn<Direction>("direction");
+        QTest::addColumn<Cell>("to");
+        QTest::newRow("left") << Cell{14, 9} << Direction::Left << Cell{13, 9};
+        QTest::newRow("right") << Cell{14, 9} << Direction::Right << Cell{15, 9};
+        QTest::newRow("up") << Cell{14, 9} << Direction::Up << Cell{14, 8};
+        QTest::newRow("down") << Cell{14, 9} << Direction::Down << Cell{14, 10};
+        QTest::newRow("left at column 1") << Cell{1, 9} << Direction::Left << Cell{1, 9};
+        QTest::newRow("right at column 24") << Cell{24, 9} << Direction::Right << Cell{24, 9};
+        QTest::newRow("up at row 3") << Cell{14, 3} << Direction::Up << Cell{14, 3};
+        QTest::newRow("down at row 16") << Cell{14, 16} << Direction::Down << Cell{14, 16};
+        QTest::newRow("into column 24") << Cell{23, 16} << Direction::Right << Cell{24, 16};
+        QTest::newRow("into row 3") << Cell{1, 4} << Direction::Up << Cell{1, 3};
+    }
+    void moveStepsOneCellHeldInsideField() {
+        QFETCH(Cell, from);
+        QFETCH(Direction, direction);
+        QFETCH(Cell, to);
+        Game g(1);
+        setzeSpieler(g.modul1, from);
+        g.game.move(direction);
+        QCOMPARE(spieler(g.modul1), to);
+        QCOMPARE(g.game.drawnPlayer(), std::optional<Cell>(to));
+    }
+
+    void stepAgainstBorderStillRunsCatchTest() {
+        Game g(1);
+        setzeSpieler(g.modul1, {1, 3});
+        setzeZiffer(g.modul1, 1, {1, 3});
+        g.game.move(Direction::Left);
+        QCOMPARE(g.modul1.restZiffern, QStringLiteral("123456789"));
+    }
+
+    void steppingOntoDueDigitCatchesItAndShiftsTheRest() {
+        Game g(3);
+        g.game.tick();
+        QVERIFY(g.modul1.restZiffern.startsWith(QLatin1Char('0')));
+        QList<Cell> before;
+        for (int i = 1; i <= 10; ++i) {
+            before.append(ziffer(g.modul1, i));
+        }
+        const Cell due = before.first();
+        const bool fromLeft = due.column > 1;
+        setzeSpieler(g.modul1, {fromLeft ? due.column - 1 : due.column + 1, due.row});
+        QVERIFY(!g.game.move(fromLeft ? Direction::Right : Direction::Left));
+        QCOMPARE(g.modul1.restZiffern, QStringLiteral("123456789"));
+        QCOMPARE(g.game.naechsteZiffer(), QStringLiteral("1"));
+        for (int i = 1; i <= 9; ++i) {
+            QCOMPARE(ziffer(g.modul1, i), before.at(i));
+        }
+    }
+
+    void standingOnDigitNotDueCatchesNothing() {
+        Game g(1);
+        setzeSpieler(g.modul1, {6, 5});
+        g.game.move(Direction::Left); // onto the undrawn "1" at (5, 5)
+        QCOMPARE(spieler(g.modul1), (Cell{5, 5}));
+        QCOMPARE(g.modul1.restZiffern, QStringLiteral("0123456789"));
+        QVERIFY(g.game.drawnDigits().isEmpty());
+    }
+
+    void beforeFirstJumpMovingToFourFourCatchesUndrawnZero() {
+        Game g(1);
+        for (int step = 0; step < 10; ++step) {
+            g.game.move(Direction::Left); // passes the undrawn "6" at (9, 9)
+        }
+        for (int step = 0; step < 4; ++step) {
+            g.game.move(Direction::Up);
+        }
+        QCOMPARE(g.modul1.restZiffern, QStringLiteral("0123456789"));
+        QVERIFY(g.game.drawnDigits().isEmpty());
+        QCOMPARE(g.game.drawnPlayer(), std::optional<Cell>(Cell{4, 5}));
+        g.game.move(Direction::Up);
+        QCOMPARE(spieler(g.modul1), (Cell{4, 4}));
+        QCOMPARE(g.modul1.restZiffern, QStringLiteral("123456789"));
+        // The catch draws the remaining digits where they lie.
+        const auto drawn = g.game.drawnDigits();
+        QCOMPARE(drawn.size(), 9);
+        QCOMPARE(drawn.first().ziffer, QLatin1Char('1'));
+        QCOMPARE(drawn.first().cell, (Cell{5, 5}));
+    }
+
+    void jumpDrawsDigitsAndPlayer() {
+        Game g(1);
+        g.game.tick();
+        QCOMPARE(g.game.drawnPlayer(), std::optional<Cell>(Cell{14, 9}));
+        const auto drawn = g.game.drawnDigits();
+        QCOMPARE(drawn.size(), g.modul1.restZiffern.size());
+        for (int i = 0; i < drawn.size(); ++i) {
+            QCOMPARE(drawn.at(i).ziffer, g.modul1.restZiffern.at(i));
+            QCOMPARE(drawn.at(i).cell, ziffer(g.modul1, i + 1));
+        }
+    }
+
+    void catchingAllTenInOrderReportsTheWinOnlyWithTheTenth() {
+        Game g(1);
+        QString caught;
+        int wins = 0;
+        while (!g.game.isOver()) {
+            const QString due = g.game.naechsteZiffer();
+            const Cell target = ziffer(g.modul1, 1);
+            const Cell at = spieler(g.modul1);
+            const Direction d = at.column < target.column   ? Direction::Right
+                                : at.column > target.column ? Direction::Left
+                                : at.row < target.row       ? Direction::Down
+                                                            : Direction::Up;
+            wins += g.game.move(d) ? 1 : 0;
+            if (g.game.naechsteZiffer() != due) {
+                caught += due;
+            }
+        }
+        QCOMPARE(caught, QStringLiteral("0123456789"));
+        QCOMPARE(wins, 1);
+        QCOMPARE(g.game.naechsteZiffer(), QString());
+    }
+
+    void afterTheLastCatchMovesAndJumpsChangeNothing() {
+        Game g(1);
+        g.modul1.restZiffern = QStringLiteral("9");
+        setzeZiffer(g.modul1, 1, {13, 9});
+        QVERIFY(g.game.move(Direction::Left));
+        const Modul1 after = g.modul1;
+        // The stale cell of the caught "9" lies under the "+": nothing may be caught again.
+        QVERIFY(!g.game.tick());
+        QVERIFY(!g.game.move(Direction::Right));
+        QCOMPARE(spieler(g.modul1), spieler(after));
+        QCOMPARE(g.modul1.zifferX, after.zifferX);
+        QCOMPARE(g.modul1.zifferY, after.zifferY);
+        QCOMPARE(g.modul1.restZiffern, QString());
+    }
+
+    // --- the window ---
+
+    void windowHasFixedSizeCaptionAndControlsAtTheirPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Befehl1") << "Befehl1" << twipsRect(120, 120, 735, 495);
+        QTest::newRow("Bild1") << "Bild1" << twipsRect(1200, 120, 495, 495);
+        QTest::newRow("Bild2") << "Bild2" << twipsRect(1680, 120, 495, 495);
+        QTest::newRow("Bild3") << "Bild3" << twipsRect(2160, 120, 495, 495);
+        QTest::newRow("Bild4") << "Bild4" << twipsRect(2640, 120, 495, 495);
+        QTest::newRow("Bezeichnung3") << "Bezeichnung3" << twipsRect(3480, 120, 375, 495);
+        QTest::newRow("Figur1") << "Figur1" << twipsRect(4200, 120, 2895, 495);
+        QTest::newRow("Bezeichnung1") << "Bezeichnung1" << twipsRect(4320, 240, 735, 255);
+        QTest::newRow("HBildlauf1") << "HBildlauf1" << twipsRect(5040, 240, 1095, 255);
+        QTest::newRow("Bezeichnung2") << "Bezeichnung2" << twipsRect(6240, 240, 735, 255);
+        QTest::newRow("Figur2") << "Figur2" << twipsRect(120, 720, 6975, 4215);
+    }
+    void windowHasFixedSizeCaptionAndControlsAtTheirPlaces() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        Window w;
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("Zahlfange"));
+        QCOMPARE(w.form.minimumSize(), QSize(twips(7245), twips(5085)));
+        QCOMPARE(w.form.maximumSize(), w.form.minimumSize());
+        QWidget *control = w.form.findChild<QWidget *>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), geometry);
+    }
+
+    void windowShowsTextsAndArrowsOfItsTable() {
+        Window w;
+        QCOMPARE(w.child<QPushButton>("Befehl1")->text(), QStringLiteral("ENDE"));
+        QCOMPARE(w.child<QLabel>("Bezeichnung1")->text(), QStringLiteral("schnell"));
+        QCOMPARE(w.child<QLabel>("Bezeichnung2")->text(), QStringLiteral("langsam"));
+        QCOMPARE(w.label(), QStringLiteral("0"));
+        const QLabel *next = w.child<QLabel>("Bezeichnung3");
+        QCOMPARE(next->font().pointSizeF(), 24.0);
+        QVERIFY(next->font().bold());
+        QCOMPARE(next->palette().color(QPalette::WindowText), QColor(QStringLiteral("#FF0000")));
+        QVERIFY(next->alignment() & Qt::AlignRight);
+        QCOMPARE(w.child<PictureBox>("Bild1")->icon(), std::optional<Icon>(Icon::ArrowLeft));
+        QCOMPARE(w.child<PictureBox>("Bild2")->icon(), std::optional<Icon>(Icon::ArrowUp));
+        QCOMPARE(w.child<PictureBox>("Bild3")->icon(), std::optional<Icon>(Icon::ArrowDown));
+        QCOMPARE(w.child<PictureBox>("Bild4")->icon(), std::optional<Icon>(Icon::ArrowRight));
+        const QScrollBar *bar = w.child<QScrollBar>("HBildlauf1");
+        QCOMPARE(bar->minimum(), 1);
+        QCOMPARE(bar->maximum(), 5);
+    }
+
+    void startPreparesStateAndRunsTimerAtSpeedOfBar() {
+        Window w;
+        QVERIFY(!w.timer.isEnabled());
+        w.form.spielStarten();
+        QCOMPARE(w.modul1.restZiffern, QStringLiteral("0123456789"));
+        QCOMPARE(spieler(w.modul1), (Cell{14, 9}));
+        QVERIFY(w.timer.isEnabled());
+        QCOMPARE(w.timer.interval(), w.child<QScrollBar>("HBildlauf1")->value() * 1000);
+    }
+
+    void activationCentresWindow() {
+        Window w;
+        w.fake.screen.screenSize = QSize(1000, 800);
+        w.form.activated();
+        QCOMPARE(w.form.pos(), QPoint((1000 - w.form.width()) / 2, (800 - w.form.height()) / 2));
+    }
+
+    void speedBarSetsIntervalAtOnceAndKeepsItForNextGame_data() {
+        QTest::addColumn<int>("value");
+        QTest::newRow("schnell") << 1;
+        QTest::newRow("middle") << 2;
+        QTest::newRow("langsam") << 5;
+    }
+    void speedBarSetsIntervalAtOnceAndKeepsItForNextGame() {
+        QFETCH(int, value);
+        Window w;
+        w.form.spielStarten();
+        auto *bar = w.child<QScrollBar>("HBildlauf1");
+        bar->setValue(value);
+        QCOMPARE(w.timer.interval(), value * 1000);
+        QVERIFY(w.timer.isEnabled());
+        QCOMPARE(w.form.focusWidget(), w.child<QWidget>("Bild1"));
+        w.key(Qt::Key_Escape);
+        QCOMPARE(w.timer.interval(), 1000);
+        w.form.spielStarten();
+        QCOMPARE(bar->value(), value);
+        QCOMPARE(w.timer.interval(), value * 1000);
+    }
+
+    void keysAndArrowPicturesMoveThePlayer_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Cell>("to");
+        QTest::newRow("left") << "Bild1" << int(Qt::Key_Left) << Cell{13, 9};
+        QTest::newRow("up") << "Bild2" << int(Qt::Key_Up) << Cell{14, 8};
+        QTest::newRow("down") << "Bild3" << int(Qt::Key_Down) << Cell{14, 10};
+        QTest::newRow("right") << "Bild4" << int(Qt::Key_Right) << Cell{15, 9};
+    }
+    void keysAndArrowPicturesMoveThePlayer() {
+        QFETCH(QString, picture);
+        QFETCH(int, key);
+        QFETCH(Cell, to);
+        Window byKey;
+        byKey.form.spielStarten();
+        byKey.key(static_cast<Qt::Key>(key));
+        QCOMPARE(spieler(byKey.modul1), to);
+        Window byClick;
+        byClick.form.spielStarten();
+        QTest::mouseClick(byClick.form.findChild<QWidget *>(picture), Qt::LeftButton);
+        QCOMPARE(spieler(byClick.modul1), to);
+    }
+
+    void cursorKeysMoveThePlayerWhileSpeedBarHasFocus() {
+        Window w;
+        w.form.spielStarten();
+        auto *bar = w.child<QScrollBar>("HBildlauf1");
+        w.key(Qt::Key_Right, bar);
+        w.key(Qt::Key_Up, bar);
+        QCOMPARE(spieler(w.modul1), (Cell{15, 8}));
+        QCOMPARE(bar->value(), 3);
+    }
+
+    void labelShowsNextDigitAfterCatch() {
+        Window w;
+        w.form.spielStarten();
+        setzeZiffer(w.modul1, 1, {13, 9});
+        w.key(Qt::Key_Left);
+        QCOMPARE(w.label(), QStringLiteral("1"));
+    }
+
+    void fieldIsEmptyBeforeFirstTickAndPaintsFromState() {
+        Window w;
+        w.form.spielStarten();
+        const QRect field = w.feld()->geometry();
+        QVERIFY(!hatTinte(w.form.grab().toImage(), field));
+        QVERIFY(w.timer.fire());
+        QImage image = w.form.grab().toImage();
+        QVERIFY(hatTinte(image, zelle(spieler(w.modul1))));
+        for (int i = 1; i <= w.modul1.restZiffern.size(); ++i) {
+            QVERIFY(hatTinte(image, zelle(ziffer(w.modul1, i))));
+        }
+        // A caught digit leaves the field: its cell is blank once the "+" has moved on.
+        w.form.spielStarten();
+        for (int step = 0; step < 10; ++step) {
+            w.key(Qt::Key_Left);
+        }
+        for (int step = 0; step < 5; ++step) {
+            w.key(Qt::Key_Up);
+        }
+        QCOMPARE(w.label(), QStringLiteral("1"));
+        w.key(Qt::Key_Down);
+        image = w.form.grab().toImage();
+        QVERIFY(!hatTinte(image, zelle({4, 4})));
+        QVERIFY(hatTinte(image, zelle({4, 5})));
+        QVERIFY(hatTinte(image, zelle({5, 5})));
+    }
+
+    void fieldTellsScreenReaderWhatItShows() {
+        Window w;
+        w.form.spielStarten();
+        QCOMPARE(w.feld()->accessibleDescription(), QStringLiteral("Fange die 0."));
+        w.key(Qt::Key_Left);
+        QCOMPARE(w.feld()->accessibleDescription(),
+                 QStringLiteral("Fange die 0. Das Plus steht in Spalte 13, Zeile 9."));
+        w.timer.fire();
+        const QString text = w.feld()->accessibleDescription();
+        QVERIFY2(text.contains(QStringLiteral("Ziffern: 0 in Spalte %1, Zeile %2; 1 in")
+                                   .arg(w.modul1.zifferX[1])
+                                   .arg(w.modul1.zifferY[1])),
+                 qPrintable(text));
+    }
+
+    void catchingNineEndsGameWithOneMessageAndReturnsToStart() {
+        Window w;
+        w.form.spielStarten();
+        w.modul1.restZiffern = QStringLiteral("9");
+        setzeZiffer(w.modul1, 1, {15, 9});
+        bool timerRanDuringMessage = true;
+        QString labelDuringMessage;
+        w.fake.dialogs.whileOpen = [&](const FakeDialogs::Shown &) {
+            timerRanDuringMessage = w.timer.isEnabled();
+            labelDuringMessage = w.label();
+            w.timer.fire();
+        };
+        QTest::mouseClick(w.child<QWidget>("Bild4"), Qt::LeftButton);
+        QCOMPARE(w.fake.dialogs.count(), 1);
+        QCOMPARE(w.fake.dialogs.last().text, QStringLiteral("  Das Spiel ist beendet!"));
+        QCOMPARE(w.fake.dialogs.last().title, QStringLiteral("Zahlfange"));
+        QCOMPARE(w.fake.dialogs.last().buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(w.fake.dialogs.last().icon, Dialogs::Icon::None);
+        QVERIFY(!timerRanDuringMessage);
+        QCOMPARE(labelDuringMessage, QString());
+        QCOMPARE(w.navigator.calls, QStringList{QStringLiteral("start")});
+        QVERIFY(!w.timer.isEnabled());
+        QCOMPARE(w.timer.interval(), 1000);
+
+        w.timer.setEnabled(true); // even a stray tick finds nothing left
+        w.timer.fire();
+        w.key(Qt::Key_Left);
+        w.key(Qt::Key_Right);
+        QCOMPARE(w.fake.dialogs.count(), 1);
+        QCOMPARE(w.navigator.calls.size(), 1);
+    }
+
+    void escapeAnsweredNoKeepsGameRunning() {
+        Window w;
+        w.form.spielStarten();
+        w.child<QScrollBar>("HBildlauf1")->setValue(2);
+        w.timer.fire();
+        const Modul1 before = w.modul1;
+        w.fake.dialogs.answerNext(Dialogs::Answer::No);
+        w.key(Qt::Key_Escape);
+        const FakeDialogs::Shown &box = w.fake.dialogs.last();
+        QCOMPARE(box.text, QStringLiteral("  Dieses Spiel jetzt beenden?"));
+        QCOMPARE(box.title, QStringLiteral("Zahlfange"));
+        QCOMPARE(box.buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(box.defaultButton, Dialogs::Answer::Yes);
+        QCOMPARE(box.icon, Dialogs::Icon::Critical);
+        QCOMPARE(w.modul1.restZiffern, before.restZiffern);
+        QCOMPARE(w.modul1.zifferX, before.zifferX);
+        QCOMPARE(w.modul1.zifferY, before.zifferY);
+        QVERIFY(w.timer.isEnabled());
+        QCOMPARE(w.timer.interval(), 2000);
+        QVERIFY(w.navigator.calls.isEmpty());
+    }
+
+    void endeAnsweredYesEndsGame_data() {
+        QTest::addColumn<bool>("byEscape");
+        QTest::newRow("ENDE button") << false;
+        QTest::newRow("Escape") << true;
+    }
+    void endeAnsweredYesEndsGame() {
+        QFETCH(bool, byEscape);
+        Window w;
+        w.form.spielStarten();
+        w.child<QScrollBar>("HBildlauf1")->setValue(4);
+        w.fake.dialogs.answerNext(Dialogs::Answer::Yes);
+        if (byEscape) {
+            w.key(Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(w.child<QPushButton>("Befehl1"), Qt::LeftButton);
+        }
+        QCOMPARE(w.fake.dialogs.count(), 1);
+        QCOMPARE(w.navigator.calls, QStringList{QStringLiteral("start")});
+        QVERIFY(!w.timer.isEnabled());
+        QCOMPARE(w.timer.interval(), 1000);
+    }
+
+    void closeBoxEndsGameWithoutQuestion() {
+        Window w;
+        w.form.spielStarten();
+        QVERIFY(!w.form.close());
+        QCOMPARE(w.fake.dialogs.count(), 0);
+        QCOMPARE(w.navigator.calls, QStringList{QStringLiteral("start")});
+        QVERIFY(!w.timer.isEnabled());
+    }
+
+    void lastCatchWhileEndQuestionIsOpenEndsGameOnce() {
+        Window w(seedCatchingLoneNineOnFirstJump());
+        w.form.spielStarten();
+        w.modul1.restZiffern = QStringLiteral("9");
+        w.fake.dialogs.whileOpen = [&](const FakeDialogs::Shown &box) {
+            if (box.buttons == Dialogs::Buttons::YesNo) {
+                w.timer.fire();
+            }
+        };
+        w.fake.dialogs.answerNext(Dialogs::Answer::Yes);
+        w.key(Qt::Key_Escape);
+        QCOMPARE(w.fake.dialogs.titles(), QStringList(2, QStringLiteral("Zahlfange")));
+        QCOMPARE(w.fake.dialogs.last().text, QStringLiteral("  Das Spiel ist beendet!"));
+        QCOMPARE(w.navigator.calls, QStringList{QStringLiteral("start")});
+    }
+};
+
+QTEST_MAIN(TestNumberCatch)
+#include "test_numbercatch.moc"
