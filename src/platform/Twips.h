@@ -20,14 +20,17 @@ inline QPoint twipsPoint(int left, int top) {
     return {twips(left), twips(top)};
 }
 
-// "MS Sans Serif" is the face the layout tables name; fontconfig maps it to a sans serif face.
+// The layout tables name "MS Sans Serif" and "Courier New"; where those faces are missing, the
+// metric-compatible Liberation faces stand in, which are narrower than fontconfig's default.
 inline QFont fontPt(double points, bool bold = false, bool italic = false,
                     const QString &family = QStringLiteral("MS Sans Serif")) {
-    QFont font(family);
+    const bool mono = family == QStringLiteral("Courier New");
+    QFont font;
+    font.setFamilies({family, mono ? QStringLiteral("Liberation Mono")
+                                   : QStringLiteral("Liberation Sans")});
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
-    font.setStyleHint(family == QStringLiteral("Courier New") ? QFont::TypeWriter
-                                                              : QFont::SansSerif);
+    font.setStyleHint(mono ? QFont::TypeWriter : QFont::SansSerif);
     return font;
 }
