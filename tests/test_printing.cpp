@@ -1,13 +1,8 @@
-#include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
-#include "fakes/FakeDialogs.h"
 #include "fakes/FakeNavigator.h"
-#include "fakes/FakePrinter.h"
-#include "fakes/FakeScreen.h"
-#include "platform/Platform.h"
+#include "fakes/FakePlatform.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtPrinter.h"
-#include "platform/Random.h"
 #include "worksheet/WorksheetOutput.h"
 
 #include <QClipboard>
@@ -19,6 +14,8 @@
 
 Q_DECLARE_METATYPE(Modul)
 Q_DECLARE_METATYPE(Rechenblatt::Blatt)
+Q_DECLARE_METATYPE(Printer::Outcome)
+Q_DECLARE_METATYPE(Dialogs::Icon)
 
 namespace {
 
@@ -26,7 +23,7 @@ using Kind = Printer::Outcome::Kind;
 
 // Everything a worksheet output needs, with the points display and the info window's box as
 // plain fields.
-struct Bench {
+struct Bench : FakePlatform {
     explicit Bench(Modul modul = Modul::Addition)
         : modul(modul), output(modul, platform, navigator, [this] { return points; }) {
         FakeClock fixed;
@@ -43,14 +40,7 @@ struct Bench {
     }
 
     Modul modul;
-    FakeDialogs dialogs;
-    FakeClock clock;
-    Random random{1};
-    FakeScreen screen;
-    FakePrinter printer;
-    FakeClipboard clipboard;
     FakeNavigator navigator;
-    Platform platform{dialogs, clock, random, screen, printer, clipboard};
     QString points = QStringLiteral("0");
     QStringList lines;
     WorksheetOutput output;
@@ -247,34 +237,40 @@ private Q_SLOTS:
         }
     }
 
-    void missingPrinterSaysWhereTheFileWent() {
-        Bench bench;
-        bench.navigator.locked = false;
-        bench.printer.outcome = {Kind::SavedToFile,
-                                 QStringLiteral("/home/lehrer/Dokumente/Rechenblatt.pdf")};
-        bench.dialogs.answerNext(Dialogs::Answer::Yes);
-        bench.output.aufgabenDrucken(bench.lines);
-        QCOMPARE(bench.dialogs.count(), 2);
-        const FakeDialogs::Shown &told = bench.dialogs.last();
-        QCOMPARE(told.title, QStringLiteral("Drucken"));
-        QCOMPARE(
-            told.text,
-            QStringLiteral("Es ist kein Drucker eingerichtet.\rDas Rechenblatt wurde als "
-                           "PDF-Datei gespeichert:\r/home/lehrer/Dokumente/Rechenblatt.pdf\r\r"));
+    void printOutcomeIsReportedHonestly_data() {
+        QTest::addColumn<Printer::Outcome>("outcome");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Dialogs::Icon>("icon");
+        QTest::newRow("printed") << Printer::Outcome{Kind::Printed, QStringLiteral("PDF")}
+                                 << QStringLiteral("Das Lösungsblatt wird gedruckt ...\r\r")
+                                 << Dialogs::Icon::None;
+        QTest::newRow("no printer, saved as a file")
+            << Printer::Outcome{Kind::SavedToFile,
+                                QStringLiteral("/home/lehrer/Dokumente/Lösungsblatt.pdf")}
+            << QStringLiteral("Es ist kein Drucker eingerichtet.\rDas Lösungsblatt wurde als "
+                              "PDF-Datei gespeichert:\r/home/lehrer/Dokumente/Lösungsblatt.pdf\r\r")
+            << Dialogs::Icon::None;
+        QTest::newRow("failed") << Printer::Outcome{Kind::Failed, QStringLiteral("PDF")}
+                                << QStringLiteral("Das Lösungsblatt konnte nicht gedruckt "
+                                                  "werden.\rBitte den Drucker prüfen und noch "
+                                                  "einmal versuchen.\r\r")
+                                << Dialogs::Icon::Critical;
     }
-
-    void failedPrintIsNeverReportedAsPrinting() {
+    void printOutcomeIsReportedHonestly() {
+        QFETCH(Printer::Outcome, outcome);
+        QFETCH(QString, text);
+        QFETCH(Dialogs::Icon, icon);
         Bench bench;
         bench.navigator.locked = false;
-        bench.printer.outcome = {Kind::Failed, QStringLiteral("PDF")};
+        bench.printer.outcome = outcome;
         bench.dialogs.answerNext(Dialogs::Answer::Yes);
         bench.output.loesungenDrucken(bench.lines);
         QCOMPARE(bench.dialogs.count(), 2);
         const FakeDialogs::Shown &told = bench.dialogs.last();
         QCOMPARE(told.title, QStringLiteral("Drucken"));
-        QCOMPARE(told.icon, Dialogs::Icon::Critical);
-        QCOMPARE(told.text, QStringLiteral("Das Lösungsblatt konnte nicht gedruckt werden.\rBitte "
-                                           "den Drucker prüfen und noch einmal versuchen.\r\r"));
+        QCOMPARE(told.buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(told.icon, icon);
+        QCOMPARE(told.text, text);
     }
 
     void copyPutsBothHalvesOnTheClipboardWithoutLock_data() {
