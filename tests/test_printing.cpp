@@ -1,6 +1,5 @@
 #include "fakes/FakeClock.h"
-#include "fakes/FakeNavigator.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/TestPlatform.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtPrinter.h"
 #include "worksheet/WorksheetOutput.h"
@@ -23,7 +22,7 @@ using Kind = Printer::Outcome::Kind;
 
 // Everything a worksheet output needs, with the points display and the info window's box as
 // plain fields.
-struct Bench : FakePlatform {
+struct Bench : TestPlatform {
     explicit Bench(Modul modul = Modul::Addition)
         : modul(modul), output(modul, platform, navigator, [this] { return points; }) {
         FakeClock fixed;
@@ -40,7 +39,6 @@ struct Bench : FakePlatform {
     }
 
     Modul modul;
-    FakeNavigator navigator;
     QString points = QStringLiteral("0");
     QStringList lines;
     WorksheetOutput output;

@@ -1,5 +1,4 @@
-#include "fakes/FakeNavigator.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/TestPlatform.h"
 #include "platform/Twips.h"
 #include "worksheet/WorksheetPanel.h"
 
@@ -13,7 +12,7 @@ Q_DECLARE_METATYPE(Modul)
 namespace {
 
 // A stand-in trainer window with one control of its own in the task area.
-struct Trainer : FakePlatform {
+struct Trainer : TestPlatform {
     explicit Trainer(Modul modul = Modul::Addition)
         : ownControl(new QLabel(QStringLiteral("7"), &window)),
           panel(&window, modul, platform, navigator, [this] { return points; }) {
@@ -37,7 +36,6 @@ struct Trainer : FakePlatform {
         return lines;
     }
 
-    FakeNavigator navigator;
     QString points = QStringLiteral("0");
     QWidget window;
     QLabel *ownControl;

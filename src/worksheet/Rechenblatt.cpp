@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "trainer/Rechenart.h"
 #include "trainer/Zahlenzeile.h"
 
 namespace {
@@ -10,8 +11,6 @@ constexpr int aufgabenJeBlock = 6;
 const QString spacer = QStringLiteral(" ");
 const QString cellEnd = QStringLiteral("   ");
 const QString lineEnd = QStringLiteral("\r\n");
-
-enum class Rechenart { Addition, Subtraktion };
 
 struct Block {
     Rechenart art;
