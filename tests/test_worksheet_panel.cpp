@@ -166,6 +166,12 @@ private Q_SLOTS:
         QCOMPARE(trainer.bild3()->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
     }
 
+    void listShowsWholeRowsWithoutEllipsisOrScrollBar() {
+        Trainer trainer;
+        QCOMPARE(trainer.liste5()->textElideMode(), Qt::ElideNone);
+        QCOMPARE(trainer.liste5()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    }
+
     void printButtonsPrintTheListedSheet_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("heading");

@@ -31,6 +31,10 @@ WorksheetPanel::WorksheetPanel(QWidget *trainerWindow, Modul modul, const Platfo
     liste5_->setAccessibleName(QStringLiteral("Rechenblatt"));
     liste5_->setFont(fontPt(9.75, true, false, QStringLiteral("Courier New")));
     Controls::setColors(liste5_, listText, listBackground);
+    // Only the trailing spaces of the last cell pass the right edge: no scroll bar and no
+    // ellipsis for them.
+    liste5_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    liste5_->setTextElideMode(Qt::ElideNone);
 
     const QFont font = fontPt(8.25);
     auto *abbruch = Controls::button(bild3_, "Befehl16", twipsRect(0, 120, 1095, 495),
