@@ -71,10 +71,10 @@ QStringList aufgabeZeichnen(const Block &block, const Rechenblatt::Draw &draw) {
         summe += operand;
     }
     const bool addition = block.art == Rechenart::Addition;
-    const QString zeichen = addition ? QStringLiteral("+") : QStringLiteral("-");
+    const QString vorzeichen = addition ? QStringLiteral("+") : QStringLiteral("-");
     QStringList zellen{spacer + zahlenzeile(addition ? operanden.first() : summe)};
     for (int i = 1; i < operanden.size(); ++i) {
-        zellen.append(zeichen + zahlenzeile(operanden[i]));
+        zellen.append(vorzeichen + zahlenzeile(operanden[i]));
     }
     zellen.append(QStringLiteral("_____"));
     zellen.append(spacer + zahlenzeile(addition ? summe : operanden.first()));
