@@ -7,6 +7,13 @@
 // the printing layer breaks pages when a page is full.
 class Printer {
 public:
+    struct Document {
+        QString name; // names the print job, or the file where the document goes to a file
+        QStringList lines;
+        QString fontFamily;
+        int pointSize;
+    };
+
     struct Outcome {
         enum class Kind { Printed, SavedToFile, Failed };
         Kind kind;
@@ -14,5 +21,5 @@ public:
     };
 
     virtual ~Printer() = default;
-    virtual Outcome print(const QStringList &lines, const QString &fontFamily, int pointSize) = 0;
+    virtual Outcome print(const Document &document) = 0;
 };

@@ -1,0 +1,14 @@
+#include "platform/QtClipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+bool QtClipboard::setText(const QString &text) {
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        return false;
+    }
+    clipboard->clear();
+    clipboard->setText(text);
+    return clipboard->text() == text;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+
+// The desktop's clipboard through Qt. The text is read back, so a clipboard that did not take it
+// is reported instead of taken for done.
+class QtClipboard : public Clipboard {
+public:
+    bool setText(const QString &text) override;
+};

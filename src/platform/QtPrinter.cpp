@@ -1,0 +1,101 @@
+#include "platform/QtPrinter.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// Creates the file so no other document can take its name; "Name 2026-12-08 10-15-03.pdf", with
+// " (2)", " (3)" ... added while a name is taken. Empty when the folder cannot hold a new file.
+QString reserveFile(const QString &folder, const QString &name) {
+    const QString stem =
+        name + QLatin1Char(' ') +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    const QDir dir(folder);
+    for (int counter = 1; counter < 1000; ++counter) {
+        const QString suffix = counter == 1 ? QString() : QStringLiteral(" (%1)").arg(counter);
+        QFile file(dir.filePath(stem + suffix + QStringLiteral(".pdf")));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            return file.fileName();
+        }
+        if (!file.exists()) {
+            return {};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+QtPrinter::QtPrinter(Target target, const QString &fileFolder)
+    : target_(target), fileFolder_(fileFolder) {
+}
+
+QString QtPrinter::documentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+Printer::Outcome QtPrinter::print(const Document &document) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (target_ == Target::FileOnly || info.isNull()) {
+        return saveToFile(document);
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(document.name);
+    const bool printed = paint(printer, document);
+    return {printed ? Outcome::Kind::Printed : Outcome::Kind::Failed, info.printerName()};
+}
+
+Printer::Outcome QtPrinter::saveToFile(const Document &document) const {
+    const QString path =
+        QDir().mkpath(fileFolder_) ? reserveFile(fileFolder_, document.name) : QString();
+    if (path.isEmpty()) {
+        return {Outcome::Kind::Failed, fileFolder_};
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(document.name);
+    printer.setOutputFileName(path);
+    if (!paint(printer, document)) {
+        QFile::remove(path);
+        return {Outcome::Kind::Failed, path};
+    }
+    return {Outcome::Kind::SavedToFile, path};
+}
+
+bool QtPrinter::paint(QPrinter &printer, const Document &document) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    QFont font(document.fontFamily);
+    font.setPointSize(document.pointSize);
+    font.setStyleHint(QFont::TypeWriter);
+    painter.setFont(font);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int pageHeight = painter.viewport().height();
+    int top = 0;
+    for (const QString &line : document.lines) {
+        // Blank lines past the bottom are dropped rather than opening a page of their own.
+        const bool fits = top + metrics.lineSpacing() <= pageHeight;
+        if (!fits && line.trimmed().isEmpty()) {
+            continue;
+        }
+        if (!fits && top > 0) {
+            if (!printer.newPage()) {
+                painter.end();
+                return false;
+            }
+            top = 0;
+        }
+        painter.drawText(0, top + metrics.ascent(), line);
+        top += metrics.lineSpacing();
+    }
+    return painter.end() && printer.printerState() != QPrinter::Error;
+}

@@ -1,0 +1,21 @@
+#include "worksheet/Druckersperre.h"
+
+#include "app/Navigator.h"
+#include "platform/Dialogs.h"
+
+Druckersperre::Druckersperre(Dialogs &dialogs, Navigator &navigator,
+                             std::function<QString()> shownPoints)
+    : dialogs_(dialogs), navigator_(navigator), shownPoints_(std::move(shownPoints)) {
+}
+
+bool Druckersperre::druckenErlaubt() {
+    if (!navigator_.printingLocked()) {
+        return true;
+    }
+    const QString kennwort =
+        dialogs_.input(QStringLiteral("Kennwort eingeben:"),
+                       QStringLiteral("Druckersperre aufheben"), QStringLiteral("Passwort"));
+    // Exact text: no trimming, no number conversion; a cancelled box gives an empty text, and the
+    // points caption is never empty.
+    return !kennwort.isEmpty() && kennwort == shownPoints_();
+}

@@ -1,0 +1,161 @@
+#include "worksheet/Rechenblatt.h"
+
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "trainer/Rechenart.h"
+#include "trainer/Zahlenzeile.h"
+
+namespace {
+
+constexpr int aufgabenJeBlock = 6;
+const QString spacer = QStringLiteral(" ");
+const QString cellEnd = QStringLiteral("   ");
+const QString lineEnd = QStringLiteral("\r\n");
+
+struct Block {
+    Rechenart art;
+    int operanden;
+
+    bool neuSaeen() const { return operanden == 2; }
+    // The operand lines, the rule, the result and the closing rule.
+    int zeilen() const { return operanden + 3; }
+    int ergebnisZeile() const { return operanden + 1; }
+};
+
+struct Plan {
+    QList<Block> bloecke;
+    int leerzeilenNachBlock;
+    int leerzeilenNachUeberschrift;
+    QString aufgabenUeberschrift;
+    QString loesungsUeberschrift;
+};
+
+Plan planFuer(Modul modul) {
+    constexpr Block plus2{Rechenart::Addition, 2};
+    constexpr Block plus3{Rechenart::Addition, 3};
+    constexpr Block minus2{Rechenart::Subtraktion, 2};
+    constexpr Block minus3{Rechenart::Subtraktion, 3};
+    switch (modul) {
+    case Modul::Addition:
+        return {{plus2, plus2, plus2, plus3, plus3},
+                2,
+                2,
+                QStringLiteral("Schriftliche Addition (Rechenblatt)"),
+                QStringLiteral("Schriftliche Addition (Lösungsblatt)")};
+    case Modul::Subtraktion:
+        return {{minus2, minus2, minus2, minus3, minus3},
+                2,
+                2,
+                QStringLiteral("Schriftliche Subtraktion (Rechenblatt)"),
+                QStringLiteral("Schriftliche Subtraktion (Lösungsblatt)")};
+    case Modul::Gemischt:
+        break;
+    }
+    return {{plus2, minus2, plus2, minus2, plus3, minus3},
+            1,
+            1,
+            QStringLiteral("Schriftliche Addition und Subtraktion"),
+            QStringLiteral("Schriftliche Addition und Subtraktion (Lösungsblatt)")};
+}
+
+// One task as the cells of its block's row lines, top to bottom. Addition shows a + b (+ c) = s,
+// subtraction the same numbers as s - b (- c) = a, so its result is always the three-digit a.
+QStringList aufgabeZeichnen(const Block &block, const Rechenblatt::Draw &draw) {
+    QList<int> operanden;
+    for (int i = 0; i < block.operanden; ++i) {
+        const bool letzter = i == block.operanden - 1;
+        operanden.append(letzter ? draw(1000, 1) : draw(900, 100));
+    }
+    int summe = 0;
+    for (int operand : operanden) {
+        summe += operand;
+    }
+    const bool addition = block.art == Rechenart::Addition;
+    const QString vorzeichen = addition ? QStringLiteral("+") : QStringLiteral("-");
+    QStringList zellen{spacer + zahlenzeile(addition ? operanden.first() : summe)};
+    for (int i = 1; i < operanden.size(); ++i) {
+        zellen.append(vorzeichen + zahlenzeile(operanden[i]));
+    }
+    zellen.append(QStringLiteral("_____"));
+    zellen.append(spacer + zahlenzeile(addition ? summe : operanden.first()));
+    zellen.append(QStringLiteral("-----"));
+    return zellen;
+}
+
+QStringList blockZeichnen(const Block &block, const Rechenblatt::Draw &draw) {
+    QStringList zeilen(block.zeilen());
+    for (int k = 0; k < aufgabenJeBlock; ++k) {
+        const QStringList zellen = aufgabeZeichnen(block, draw);
+        for (int i = 0; i < zeilen.size(); ++i) {
+            zeilen[i] += zellen[i] + cellEnd;
+        }
+    }
+    return zeilen;
+}
+
+} // namespace
+
+QStringList Rechenblatt::rechenblattErstellen(Modul modul, Random &random, const Clock &clock) {
+    return rechenblattErstellen(
+        modul, [&random](int n, int m) { return random.draw(n, m); },
+        [&random, &clock] { random.reseed(clock.secondsSinceMidnight()); });
+}
+
+QStringList Rechenblatt::rechenblattErstellen(Modul modul, const Draw &draw, const Reseed &reseed) {
+    const Plan plan = planFuer(modul);
+    QStringList lines;
+    for (const Block &block : plan.bloecke) {
+        if (block.neuSaeen()) {
+            reseed();
+        }
+        lines += blockZeichnen(block, draw);
+        for (int i = 0; i < plan.leerzeilenNachBlock; ++i) {
+            lines.append(spacer);
+        }
+    }
+    return lines;
+}
+
+QList<int> Rechenblatt::ergebnisZeilen(Modul modul) {
+    const Plan plan = planFuer(modul);
+    QList<int> result;
+    int blockStart = 0;
+    for (const Block &block : plan.bloecke) {
+        result.append(blockStart + block.ergebnisZeile());
+        blockStart += block.zeilen() + plan.leerzeilenNachBlock;
+    }
+    return result;
+}
+
+QStringList Rechenblatt::aufgabenZeilen(const QStringList &lines, Modul modul) {
+    QStringList result = lines;
+    for (int index : ergebnisZeilen(modul)) {
+        if (index < result.size()) {
+            result[index] = spacer;
+        }
+    }
+    return result;
+}
+
+QStringList Rechenblatt::druckZeilen(const QStringList &lines, Modul modul, Blatt blatt) {
+    const Plan plan = planFuer(modul);
+    QStringList result{QString(), blatt == Blatt::Aufgaben ? plan.aufgabenUeberschrift
+                                                           : plan.loesungsUeberschrift};
+    for (int i = 0; i < plan.leerzeilenNachUeberschrift; ++i) {
+        result.append(QString());
+    }
+    result += blatt == Blatt::Aufgaben ? aufgabenZeilen(lines, modul) : lines;
+    return result;
+}
+
+QString Rechenblatt::ablageText(const QStringList &lines, Modul modul) {
+    QString text;
+    for (const QString &line : aufgabenZeilen(lines, modul)) {
+        text += line + lineEnd;
+    }
+    text += lineEnd + lineEnd;
+    for (const QString &line : lines) {
+        text += line + lineEnd;
+    }
+    return text;
+}

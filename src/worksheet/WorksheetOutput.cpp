@@ -1,0 +1,88 @@
+#include "worksheet/WorksheetOutput.h"
+
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "platform/Printer.h"
+
+namespace {
+
+QString frageTitel(Modul modul) {
+    switch (modul) {
+    case Modul::Addition:
+        return QStringLiteral("Schriftliche Addition");
+    case Modul::Subtraktion:
+        return QStringLiteral("Schriftliche Subtraktion");
+    case Modul::Gemischt:
+        break;
+    }
+    return QStringLiteral("Schriftliche Addition und Subtraktion");
+}
+
+QString blattName(Rechenblatt::Blatt blatt) {
+    return blatt == Rechenblatt::Blatt::Aufgaben ? QStringLiteral("Rechenblatt")
+                                                 : QStringLiteral("Lösungsblatt");
+}
+
+} // namespace
+
+WorksheetOutput::WorksheetOutput(Modul modul, const Platform &platform, Navigator &navigator,
+                                 std::function<QString()> shownPoints)
+    : modul_(modul), dialogs_(platform.dialogs), printer_(platform.printer),
+      clipboard_(platform.clipboard), sperre_(platform.dialogs, navigator, std::move(shownPoints)) {
+}
+
+void WorksheetOutput::aufgabenDrucken(const QStringList &lines) {
+    drucken(lines, Rechenblatt::Blatt::Aufgaben);
+}
+
+void WorksheetOutput::loesungenDrucken(const QStringList &lines) {
+    drucken(lines, Rechenblatt::Blatt::Loesungen);
+}
+
+void WorksheetOutput::drucken(const QStringList &lines, Rechenblatt::Blatt blatt) {
+    if (!sperre_.druckenErlaubt()) {
+        return;
+    }
+    const QString name = blattName(blatt);
+    const Dialogs::Answer answer = dialogs_.message(
+        QStringLiteral("Das %1 jetzt ausdrucken?\r\r").arg(name), frageTitel(modul_),
+        Dialogs::Buttons::YesNo, Dialogs::Answer::No, Dialogs::Icon::Question);
+    if (answer != Dialogs::Answer::Yes) {
+        return;
+    }
+    const Printer::Outcome outcome = printer_.print(
+        {name, Rechenblatt::druckZeilen(lines, modul_, blatt), QStringLiteral("Courier New"), 18});
+    const QString titel = QStringLiteral("Drucken");
+    switch (outcome.kind) {
+    case Printer::Outcome::Kind::Printed:
+        dialogs_.inform(QStringLiteral("Das %1 wird gedruckt ...\r\r").arg(name), titel);
+        break;
+    case Printer::Outcome::Kind::SavedToFile:
+        dialogs_.inform(QStringLiteral("Es ist kein Drucker eingerichtet.\rDas %1 wurde als "
+                                       "PDF-Datei gespeichert:\r%2\r\r")
+                            .arg(name, outcome.where),
+                        titel);
+        break;
+    case Printer::Outcome::Kind::Failed:
+        dialogs_.message(QStringLiteral("Das %1 konnte nicht gedruckt werden.\rBitte den Drucker "
+                                        "prüfen und noch einmal versuchen.\r\r")
+                             .arg(name),
+                         titel, Dialogs::Buttons::Ok, Dialogs::Answer::Ok, Dialogs::Icon::Critical);
+        break;
+    }
+}
+
+void WorksheetOutput::kopieren(const QStringList &lines) {
+    const QString titel = QStringLiteral("Zwischenablage");
+    if (!clipboard_.setText(Rechenblatt::ablageText(lines, modul_))) {
+        dialogs_.message(QStringLiteral("Die Rechenaufgaben und die Lösungen konnten nicht in die "
+                                        "Ablage kopiert werden.\rBitte noch einmal versuchen.\r\r"),
+                         titel, Dialogs::Buttons::Ok, Dialogs::Answer::Ok, Dialogs::Icon::Critical);
+        return;
+    }
+    dialogs_.inform(QStringLiteral("Die Rechenaufgaben und die Lösungen wurden in die Ablage "
+                                   "kopiert.\r(Beim Einfügen muss die Schriftart 'COURIER NEW' "
+                                   "gesetzt werden!)\r\r"),
+                    titel);
+}

@@ -1,0 +1,412 @@
+#include "fakes/FakeClock.h"
+#include "fakes/TestPlatform.h"
+#include "platform/QtClipboard.h"
+#include "platform/QtPrinter.h"
+#include "worksheet/WorksheetOutput.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(Modul)
+Q_DECLARE_METATYPE(Rechenblatt::Blatt)
+Q_DECLARE_METATYPE(Printer::Outcome)
+Q_DECLARE_METATYPE(Dialogs::Icon)
+
+namespace {
+
+using Kind = Printer::Outcome::Kind;
+
+// Everything a worksheet output needs, with the points display and the info window's box as
+// plain fields.
+struct Bench : TestPlatform {
+    explicit Bench(Modul modul = Modul::Addition)
+        : modul(modul), output(modul, platform, navigator, [this] { return points; }) {
+        FakeClock fixed;
+        Random sheetRandom(21);
+        lines = Rechenblatt::rechenblattErstellen(modul, sheetRandom, fixed);
+    }
+
+    void print(Rechenblatt::Blatt blatt) {
+        if (blatt == Rechenblatt::Blatt::Aufgaben) {
+            output.aufgabenDrucken(lines);
+        } else {
+            output.loesungenDrucken(lines);
+        }
+    }
+
+    Modul modul;
+    QString points = QStringLiteral("0");
+    QStringList lines;
+    WorksheetOutput output;
+};
+
+QString pdfText(const QString &path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestPrinting : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lockedPrintAsksForThePassword() {
+        Bench bench;
+        bench.dialogs.typeNext(QStringLiteral("0"));
+        bench.dialogs.answerNext(Dialogs::Answer::Yes);
+        bench.output.loesungenDrucken(bench.lines);
+        QVERIFY(bench.navigator.calls.contains(QStringLiteral("lock?")));
+        const FakeDialogs::Shown &box = bench.dialogs.shown.first();
+        QVERIFY(box.isInput);
+        QCOMPARE(box.text, QStringLiteral("Kennwort eingeben:"));
+        QCOMPARE(box.title, QStringLiteral("Druckersperre aufheben"));
+        QCOMPARE(box.prefilled, QStringLiteral("Passwort"));
+        QCOMPARE(bench.printer.documents.size(), 1);
+    }
+
+    void passwordMustBeThePointsShownExactly_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("prints");
+        QTest::newRow("the points") << QStringLiteral("0") << true;
+        QTest::newRow("leading space") << QStringLiteral(" 0") << false;
+        QTest::newRow("trailing space") << QStringLiteral("0 ") << false;
+        QTest::newRow("two zeros") << QStringLiteral("00") << false;
+        QTest::newRow("pre-filled text") << QStringLiteral("Passwort") << false;
+        QTest::newRow("cancelled") << QString() << false;
+    }
+    void passwordMustBeThePointsShownExactly() {
+        QFETCH(QString, typed);
+        QFETCH(bool, prints);
+        for (auto blatt : {Rechenblatt::Blatt::Aufgaben, Rechenblatt::Blatt::Loesungen}) {
+            Bench bench;
+            bench.dialogs.typeNext(typed);
+            bench.dialogs.answerNext(Dialogs::Answer::Yes);
+            bench.print(blatt);
+            QCOMPARE(bench.printer.documents.size(), prints ? 1 : 0);
+            // A refusal explains nothing: the password box is the only box.
+            QCOMPARE(bench.dialogs.count(), prints ? 3 : 1);
+        }
+    }
+
+    void cancelNeverMatchesAnEmptyPointsCaption() {
+        Bench bench;
+        bench.points.clear();
+        bench.dialogs.cancelNextInput();
+        bench.dialogs.answerNext(Dialogs::Answer::Yes);
+        bench.output.aufgabenDrucken(bench.lines);
+        QVERIFY(bench.printer.documents.isEmpty());
+    }
+
+    void passwordFollowsThePoints() {
+        Bench bench;
+        bench.points = QStringLiteral("17");
+        bench.dialogs.typeNext(QStringLiteral("17"));
+        bench.dialogs.answerNext(Dialogs::Answer::Yes);
+        bench.output.aufgabenDrucken(bench.lines);
+        QCOMPARE(bench.printer.documents.size(), 1);
+        bench.points = QStringLiteral("18");
+        bench.dialogs.typeNext(QStringLiteral("17"));
+        bench.output.aufgabenDrucken(bench.lines);
+        QCOMPARE(bench.printer.documents.size(), 1);
+        bench.dialogs.typeNext(QStringLiteral("18"));
+        bench.dialogs.answerNext(Dialogs::Answer::Yes);
+        bench.output.aufgabenDrucken(bench.lines);
+        QCOMPARE(bench.printer.documents.size(), 2);
+    }
+
+    void unlockedPrintAsksNoPassword() {
+        Bench bench;
+        bench.navigator.locked = false;
+        bench.dialogs.answerNext(Dialogs::Answer::Yes);
+        bench.output.aufgabenDrucken(bench.lines);
+        QVERIFY(!bench.dialogs.shown.first().isInput);
+        QCOMPARE(bench.dialogs.count(), 2);
+        QCOMPARE(bench.printer.documents.size(), 1);
+    }
+
+    void questionAndClosingMessageHaveTheirTexts_data() {
+        QTest::addColumn<Modul>("modul");
+        QTest::addColumn<Rechenblatt::Blatt>("blatt");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("closing");
+        using B = Rechenblatt::Blatt;
+        const QString tasksQuestion = QStringLiteral("Das Rechenblatt jetzt ausdrucken?\r\r");
+        const QString solutionsQuestion = QStringLiteral("Das Lösungsblatt jetzt ausdrucken?\r\r");
+        const QString tasksClosing = QStringLiteral("Das Rechenblatt wird gedruckt ...\r\r");
+        const QString solutionsClosing = QStringLiteral("Das Lösungsblatt wird gedruckt ...\r\r");
+        QTest::newRow("addition tasks") << Modul::Addition << B::Aufgaben << tasksQuestion
+                                        << QStringLiteral("Schriftliche Addition") << tasksClosing;
+        QTest::newRow("addition solutions")
+            << Modul::Addition << B::Loesungen << solutionsQuestion
+            << QStringLiteral("Schriftliche Addition") << solutionsClosing;
+        QTest::newRow("subtraction tasks")
+            << Modul::Subtraktion << B::Aufgaben << tasksQuestion
+            << QStringLiteral("Schriftliche Subtraktion") << tasksClosing;
+        QTest::newRow("mixed solutions")
+            << Modul::Gemischt << B::Loesungen << solutionsQuestion
+            << QStringLiteral("Schriftliche Addition und Subtraktion") << solutionsClosing;
+    }
+    void questionAndClosingMessageHaveTheirTexts() {
+        QFETCH(Modul, modul);
+        QFETCH(Rechenblatt::Blatt, blatt);
+        QFETCH(QString, question);
+        QFETCH(QString, title);
+        QFETCH(QString, closing);
+        Bench bench(modul);
+        bench.navigator.locked = false;
+        bench.dialogs.answerNext(Dialogs::Answer::Yes);
+        bench.print(blatt);
+        QCOMPARE(bench.dialogs.count(), 2);
+        const FakeDialogs::Shown &asked = bench.dialogs.shown[0];
+        QCOMPARE(asked.text, question);
+        QCOMPARE(asked.title, title);
+        QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(asked.defaultButton, Dialogs::Answer::No);
+        QCOMPARE(asked.icon, Dialogs::Icon::Question);
+        const FakeDialogs::Shown &told = bench.dialogs.shown[1];
+        QCOMPARE(told.text, closing);
+        QCOMPARE(told.title, QStringLiteral("Drucken"));
+        QCOMPARE(told.buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(told.icon, Dialogs::Icon::None);
+    }
+
+    void answerNoPrintsNothingAndShowsNothingMore() {
+        Bench bench;
+        bench.navigator.locked = false;
+        bench.dialogs.answerNext(Dialogs::Answer::No);
+        bench.output.loesungenDrucken(bench.lines);
+        QVERIFY(bench.printer.documents.isEmpty());
+        QCOMPARE(bench.dialogs.count(), 1);
+    }
+
+    void closingMessageComesOnlyAfterPrinting() {
+        Bench bench;
+        bench.navigator.locked = false;
+        bench.dialogs.answerNext(Dialogs::Answer::Yes);
+        QList<qsizetype> printedWhileOpen;
+        bench.dialogs.whileOpen = [&bench, &printedWhileOpen](const FakeDialogs::Shown &) {
+            printedWhileOpen.append(bench.printer.documents.size());
+        };
+        bench.output.aufgabenDrucken(bench.lines);
+        QCOMPARE(printedWhileOpen, (QList<qsizetype>{0, 1}));
+    }
+
+    void printedDocumentIsTheSheetInCourierNew18_data() {
+        QTest::addColumn<Modul>("modul");
+        QTest::addColumn<Rechenblatt::Blatt>("blatt");
+        QTest::addColumn<QString>("name");
+        using B = Rechenblatt::Blatt;
+        QTest::newRow("addition tasks")
+            << Modul::Addition << B::Aufgaben << QStringLiteral("Rechenblatt");
+        QTest::newRow("subtraction solutions")
+            << Modul::Subtraktion << B::Loesungen << QStringLiteral("Lösungsblatt");
+        QTest::newRow("mixed tasks")
+            << Modul::Gemischt << B::Aufgaben << QStringLiteral("Rechenblatt");
+    }
+    void printedDocumentIsTheSheetInCourierNew18() {
+        QFETCH(Modul, modul);
+        QFETCH(Rechenblatt::Blatt, blatt);
+        QFETCH(QString, name);
+        Bench bench(modul);
+        bench.navigator.locked = false;
+        bench.dialogs.answerNext(Dialogs::Answer::Yes);
+        bench.print(blatt);
+        QCOMPARE(bench.printer.documents.size(), 1);
+        const Printer::Document &document = bench.printer.documents.first();
+        QCOMPARE(document.name, name);
+        QCOMPARE(document.fontFamily, QStringLiteral("Courier New"));
+        QCOMPARE(document.pointSize, 18);
+        QCOMPARE(document.lines, Rechenblatt::druckZeilen(bench.lines, modul, blatt));
+        const bool tasks = blatt == Rechenblatt::Blatt::Aufgaben;
+        const int offset = static_cast<int>(document.lines.size() - bench.lines.size());
+        for (int index : Rechenblatt::ergebnisZeilen(modul)) {
+            QCOMPARE(document.lines[offset + index] == QStringLiteral(" "), tasks);
+        }
+    }
+
+    void printOutcomeIsReportedHonestly_data() {
+        QTest::addColumn<Printer::Outcome>("outcome");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Dialogs::Icon>("icon");
+        QTest::newRow("printed") << Printer::Outcome{Kind::Printed, QStringLiteral("PDF")}
+                                 << QStringLiteral("Das Lösungsblatt wird gedruckt ...\r\r")
+                                 << Dialogs::Icon::None;
+        QTest::newRow("no printer, saved as a file")
+            << Printer::Outcome{Kind::SavedToFile,
+                                QStringLiteral("/home/lehrer/Dokumente/Lösungsblatt.pdf")}
+            << QStringLiteral("Es ist kein Drucker eingerichtet.\rDas Lösungsblatt wurde als "
+                              "PDF-Datei gespeichert:\r/home/lehrer/Dokumente/Lösungsblatt.pdf\r\r")
+            << Dialogs::Icon::None;
+        QTest::newRow("failed") << Printer::Outcome{Kind::Failed, QStringLiteral("PDF")}
+                                << QStringLiteral("Das Lösungsblatt konnte nicht gedruckt "
+                                                  "werden.\rBitte den Drucker prüfen und noch "
+                                                  "einmal versuchen.\r\r")
+                                << Dialogs::Icon::Critical;
+    }
+    void printOutcomeIsReportedHonestly() {
+        QFETCH(Printer::Outcome, outcome);
+        QFETCH(QString, text);
+        QFETCH(Dialogs::Icon, icon);
+        Bench bench;
+        bench.navigator.locked = false;
+        bench.printer.outcome = outcome;
+        bench.dialogs.answerNext(Dialogs::Answer::Yes);
+        bench.output.loesungenDrucken(bench.lines);
+        QCOMPARE(bench.dialogs.count(), 2);
+        const FakeDialogs::Shown &told = bench.dialogs.last();
+        QCOMPARE(told.title, QStringLiteral("Drucken"));
+        QCOMPARE(told.buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(told.icon, icon);
+        QCOMPARE(told.text, text);
+    }
+
+    void copyPutsBothHalvesOnTheClipboardWithoutLock_data() {
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("print mode deactivated") << true;
+        QTest::newRow("print mode active") << false;
+    }
+    void copyPutsBothHalvesOnTheClipboardWithoutLock() {
+        QFETCH(bool, locked);
+        Bench bench(Modul::Gemischt);
+        bench.navigator.locked = locked;
+        bench.output.kopieren(bench.lines);
+        QCOMPARE(bench.clipboard.texts,
+                 QStringList{Rechenblatt::ablageText(bench.lines, Modul::Gemischt)});
+        QVERIFY(!bench.navigator.calls.contains(QStringLiteral("lock?")));
+        QCOMPARE(bench.dialogs.count(), 1);
+        const FakeDialogs::Shown &told = bench.dialogs.last();
+        QCOMPARE(told.title, QStringLiteral("Zwischenablage"));
+        QCOMPARE(told.buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(told.icon, Dialogs::Icon::None);
+        QCOMPARE(told.text,
+                 QStringLiteral("Die Rechenaufgaben und die Lösungen wurden in die Ablage "
+                                "kopiert.\r(Beim Einfügen muss die Schriftart 'COURIER NEW' "
+                                "gesetzt werden!)\r\r"));
+    }
+
+    void refusedClipboardIsReportedAsNotCopied() {
+        Bench bench;
+        bench.clipboard.refuse = true;
+        bench.output.kopieren(bench.lines);
+        QCOMPARE(bench.dialogs.count(), 1);
+        const FakeDialogs::Shown &told = bench.dialogs.last();
+        QCOMPARE(told.title, QStringLiteral("Zwischenablage"));
+        QCOMPARE(told.icon, Dialogs::Icon::Critical);
+        QCOMPARE(told.text, QStringLiteral("Die Rechenaufgaben und die Lösungen konnten nicht in "
+                                           "die Ablage kopiert werden.\rBitte noch einmal "
+                                           "versuchen.\r\r"));
+    }
+
+    void qtPrinterWritesAReadablePdfIntoANewFolder() {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is needed to read the PDF back");
+        QTemporaryDir temp;
+        temp.setAutoRemove(false);
+        const QString folder = temp.filePath(QStringLiteral("Dokumente"));
+        QtPrinter printer(QtPrinter::Target::FileOnly, folder);
+        Bench bench;
+        const QStringList lines =
+            Rechenblatt::druckZeilen(bench.lines, Modul::Addition, Rechenblatt::Blatt::Loesungen);
+        const Printer::Outcome outcome = printer.print(
+            {QStringLiteral("Lösungsblatt"), lines, QStringLiteral("Courier New"), 18});
+        QCOMPARE(outcome.kind, Kind::SavedToFile);
+        QCOMPARE(QFileInfo(outcome.where).absolutePath(), QDir(folder).absolutePath());
+        QVERIFY2(QFileInfo(outcome.where).fileName().startsWith(QStringLiteral("Lösungsblatt ")),
+                 qPrintable(outcome.where));
+        const QString text = pdfText(outcome.where);
+        QVERIFY(text.contains(QStringLiteral("Schriftliche Addition (Lösungsblatt)")));
+        // pdftotext keeps the order of the words on a line, not every space between them.
+        QStringList pdfLines;
+        for (const QString &line : text.split(QLatin1Char('\n'))) {
+            pdfLines.append(line.simplified());
+        }
+        for (const QString &line : bench.lines) {
+            QVERIFY2(pdfLines.contains(line.simplified()), qPrintable(line));
+        }
+        QCOMPARE(text.count(QLatin1Char('\f')), 1);
+    }
+
+    void qtPrinterNeverOverwritesAnEarlierFile() {
+        QTemporaryDir temp;
+        QtPrinter printer(QtPrinter::Target::FileOnly, temp.path());
+        const Printer::Document document{QStringLiteral("Rechenblatt"),
+                                         {QStringLiteral("1")},
+                                         QStringLiteral("Courier New"),
+                                         18};
+        const Printer::Outcome first = printer.print(document);
+        const Printer::Outcome second = printer.print(document);
+        QCOMPARE(first.kind, Kind::SavedToFile);
+        QCOMPARE(second.kind, Kind::SavedToFile);
+        QVERIFY(first.where != second.where);
+        QVERIFY(QFileInfo(first.where).size() > 0);
+        QVERIFY(QFileInfo(second.where).size() > 0);
+    }
+
+    void qtPrinterFailsWhenTheFolderCannotBeMade() {
+        QTemporaryDir temp;
+        QFile blocker(temp.filePath(QStringLiteral("Datei")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QtPrinter printer(QtPrinter::Target::FileOnly, blocker.fileName() + QStringLiteral("/PDF"));
+        const Printer::Outcome outcome = printer.print({QStringLiteral("Rechenblatt"),
+                                                        {QStringLiteral("1")},
+                                                        QStringLiteral("Courier New"),
+                                                        18});
+        QCOMPARE(outcome.kind, Kind::Failed);
+    }
+
+    void qtPrinterStartsANewPageWhenThePageIsFull() {
+        QTemporaryDir temp;
+        QtPrinter printer(QtPrinter::Target::FileOnly, temp.path());
+        QStringList lines;
+        for (int i = 1; i <= 120; ++i) {
+            lines.append(QStringLiteral("Zeile %1").arg(i));
+        }
+        const Printer::Outcome outcome =
+            printer.print({QStringLiteral("Lang"), lines, QStringLiteral("Courier New"), 18});
+        QCOMPARE(outcome.kind, Kind::SavedToFile);
+        const QString text = pdfText(outcome.where);
+        QVERIFY(text.count(QLatin1Char('\f')) >= 3);
+        for (const QString &line : lines) {
+            QVERIFY2(text.contains(line + QLatin1Char('\n')), qPrintable(line));
+        }
+    }
+
+    // Run by tests/e2e/test_print_queue.sh with a private print queue as the default printer.
+    void qtPrinterPrintsOnTheDefaultQueue() {
+        const QString queue = qEnvironmentVariable("SR_E2E_PRINT_QUEUE");
+        if (queue.isEmpty()) {
+            QSKIP("needs a print queue: SR_E2E_PRINT_QUEUE names it");
+        }
+        QtPrinter printer;
+        Bench bench;
+        const Printer::Outcome outcome = printer.print(
+            {QStringLiteral("Lösungsblatt"),
+             Rechenblatt::druckZeilen(bench.lines, Modul::Addition, Rechenblatt::Blatt::Loesungen),
+             QStringLiteral("Courier New"), 18});
+        QCOMPARE(outcome.kind, Kind::Printed);
+        QCOMPARE(outcome.where, queue);
+    }
+
+    void qtClipboardKeepsTheTextExactly() {
+        QtClipboard clipboard;
+        Bench bench;
+        const QString text = Rechenblatt::ablageText(bench.lines, Modul::Addition);
+        QVERIFY(clipboard.setText(text));
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "test_printing.moc"
