@@ -1,5 +1,5 @@
 #include "fakes/FakeNavigator.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/TestPlatform.h"
 #include "games/Memory.h"
 #include "games/memo.h"
 #include "platform/Twips.h"
@@ -50,7 +50,7 @@ QString dealOf(std::uint64_t seed) {
 
 struct Window {
     explicit Window(std::uint64_t seed = 1) : fake(seed), window(fake.platform, navigator) {}
-    FakePlatform fake;
+    TestPlatform fake;
     FakeNavigator navigator;
     memo window;
 
@@ -267,7 +267,7 @@ private Q_SLOTS:
     }
 
     void windowCentresOnceAtCreation() {
-        FakePlatform fake;
+        TestPlatform fake;
         fake.screen.screenSize = QSize(1000, 800);
         FakeNavigator navigator;
         memo window(fake.platform, navigator);

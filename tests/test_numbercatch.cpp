@@ -1,6 +1,6 @@
 #include "app/Modul1.h"
 #include "fakes/FakeNavigator.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/TestPlatform.h"
 #include "fakes/FakeTimer.h"
 #include "games/Form4.h"
 #include "games/NumberCatch.h"
@@ -65,7 +65,7 @@ std::uint64_t seedCatchingLoneNineOnFirstJump() {
 struct Window {
     explicit Window(std::uint64_t seed = 1)
         : fake(seed), form(fake.platform, navigator, modul1, timer) {}
-    FakePlatform fake;
+    TestPlatform fake;
     FakeNavigator navigator;
     Modul1 modul1;
     FakeTimer timer;

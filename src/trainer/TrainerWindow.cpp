@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/Shape.h"
 #include "platform/Twips.h"
+#include "worksheet/WorksheetPanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -101,6 +102,9 @@ TrainerWindow::TrainerWindow(Modul modul, Platform &platform, Navigator &navigat
     buildCounters();
     buildGrid();
     buildGapPanel();
+    worksheet_ = new WorksheetPanel(this, modul, platform, navigator,
+                                    [this] { return punkteAnzeige_->text(); });
+    connect(blatt_, &QPushButton::clicked, worksheet_, &WorksheetPanel::befehl14Click);
 
     trainer_.setViewUpdate([this] { refresh(); });
     qApp->installEventFilter(this);
@@ -176,7 +180,7 @@ void TrainerWindow::buildControls() {
             [this] { forward([this] { trainer_.befehl20Click(); }); });
     connect(befehl("Befehl13", 4320, QStringLiteral("Lücke"), knopf), &QPushButton::clicked, this,
             [this] { forward([this] { trainer_.befehl13Click(); }); });
-    befehl("Befehl14", 5160, QStringLiteral("Blatt"), knopf);
+    blatt_ = befehl("Befehl14", 5160, QStringLiteral("Blatt"), knopf);
     connect(befehl("Befehl12", 6000, QStringLiteral("Info"), knopf), &QPushButton::clicked, this,
             [this] { forward([this] { trainer_.befehl12Click(); }); });
 
@@ -369,7 +373,8 @@ bool TrainerWindow::eventFilter(QObject *watched, QEvent *event) {
     }
     // Key preview: the window sees a key first, wherever the focus is; it is not consumed.
     QWidget *first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (watched != first || first->window() != this || !isVisible()) {
+    // While the worksheet covers the grid, keys scroll the worksheet and judge nothing.
+    if (watched != first || first->window() != this || !isVisible() || worksheet_->isOpen()) {
         return false;
     }
     const KeyInput::Entry entry = KeyInput::fromKey(static_cast<QKeyEvent *>(event)->key());

@@ -12,6 +12,7 @@ class Navigator;
 class PictureBox;
 class QLabel;
 class QPushButton;
+class WorksheetPanel;
 struct Platform;
 
 // The window of one trainer module: the column grid, the gap panel, the digit tiles, the
@@ -26,6 +27,7 @@ public:
 
     Trainer &trainer() { return trainer_; }
     const Trainer &trainer() const { return trainer_; }
+    WorksheetPanel &worksheet() { return *worksheet_; }
     // Shows the Trainer's state in the controls.
     void refresh();
 
@@ -62,4 +64,6 @@ private:
     PictureBox *fortschrittMarke_ = nullptr;
     QLabel *zahlfangeAngebot_ = nullptr;
     QLabel *memoryAngebot_ = nullptr;
+    QPushButton *blatt_ = nullptr;
+    WorksheetPanel *worksheet_ = nullptr;
 };
