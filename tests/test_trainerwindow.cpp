@@ -57,6 +57,7 @@ private Q_SLOTS:
     void foreignDataIsRefusedAndCountsNothing();
     void clickPutsTheKeySymbolOnTheFieldAndKeysEnterTheDigit();
     void keysOfAHiddenWindowAreNotJudged();
+    void keysAreNotJudgedWhileTheWorksheetCoversTheGrid();
     void activationSetsTheCaptionAndDrawsANewTask();
     void closeBoxLeavesLikeEnde();
     void helpShowsItsFourLines();
@@ -218,6 +219,22 @@ void TrainerWindowTest::keysOfAHiddenWindowAreNotJudged() {
     w.trainer().feldGeklickt(Feld::raster(13));
     QTest::keyClick(&w, Qt::Key_5);
     QCOMPARE(w.trainer().fehler(), 0);
+}
+
+void TrainerWindowTest::keysAreNotJudgedWhileTheWorksheetCoversTheGrid() {
+    TestPlatform p;
+    Form2 w(p.platform, p.navigator);
+    w.show();
+    w.trainer().spaltenaufgabeZeigen(Rechenart::Subtraktion, {452, 217, 900});
+    QTest::mouseClick(control(w, "Bezeichnung13"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "Befehl14"), Qt::LeftButton);
+    QTest::keyClick(&w, Qt::Key_Down);
+    QTest::keyClick(&w, Qt::Key_5);
+    QCOMPARE(w.trainer().punkte() + w.trainer().fehler(), 0);
+    QVERIFY(text(w, "Bezeichnung13").isEmpty());
+    QTest::mouseClick(control<QPushButton>(w, "Befehl16"), Qt::LeftButton);
+    QTest::keyClick(&w, Qt::Key_5);
+    QCOMPARE(text(w, "Bezeichnung13"), QStringLiteral("5"));
 }
 
 void TrainerWindowTest::activationSetsTheCaptionAndDrawsANewTask() {
