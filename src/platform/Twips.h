@@ -20,10 +20,12 @@ inline QPoint twipsPoint(int left, int top) {
     return {twips(left), twips(top)};
 }
 
-// "MS Sans Serif" is the face the layout tables name; fontconfig maps it to a sans serif face.
+// "MS Sans Serif" is the face the layout tables name. Where it is missing, Liberation Sans
+// (Arial's widths) keeps captions inside their controls; fontconfig's usual DejaVu Sans is wider.
 inline QFont fontPt(double points, bool bold = false, bool italic = false,
                     const QString &family = QStringLiteral("MS Sans Serif")) {
     QFont font(family);
+    font.setFamilies({family, QStringLiteral("Liberation Sans")});
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
