@@ -1,13 +1,8 @@
 #include "app/QUVLABEL.h"
-#include "fakes/FakeClipboard.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakePrinter.h"
-#include "fakes/FakeScreen.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/LayoutCheck.h"
 #include "platform/ClickableLabel.h"
 #include "platform/PictureBox.h"
-#include "platform/Platform.h"
-#include "platform/Random.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
@@ -19,21 +14,12 @@
 class TestInfoWindow : public QObject {
     Q_OBJECT
 
-    FakeDialogs dialogs;
-    FakeClock clock;
-    Random random{42};
-    FakeScreen screen;
-    FakePrinter printer;
-    FakeClipboard clipboard;
-    Platform platform{dialogs, clock, random, screen, printer, clipboard};
+    FakePlatform fakes;
+    FakeScreen &screen = fakes.screen;
     std::unique_ptr<QUVLABEL> info;
 
     template <class T = QWidget> T *control(const char *name) {
-        T *widget = info->findChild<T *>(QString::fromLatin1(name));
-        if (!widget) {
-            qFatal("no control %s", name);
-        }
-        return widget;
+        return LayoutCheck::control<T>(info.get(), name);
     }
     QCheckBox *kontroll1() { return control<QCheckBox>("Kontroll1"); }
     void showActivated() {
@@ -44,7 +30,7 @@ class TestInfoWindow : public QObject {
 private Q_SLOTS:
     void init() {
         screen.screenSize = QSize(1280, 1024);
-        info = std::make_unique<QUVLABEL>(platform);
+        info = std::make_unique<QUVLABEL>(fakes.platform);
     }
     void cleanup() { info.reset(); }
 
@@ -57,11 +43,8 @@ private Q_SLOTS:
     }
 
     void controlsStandWhereTheLayoutPutsThem_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("twipsGeometry");
-        const auto row = [](const char *name, int left, int top, int width, int height) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
-        };
+        using LayoutCheck::row;
+        LayoutCheck::addColumns();
         row("Figur1", 120, 120, 3255, 3375);
         row("Bezeichnung5", 120, 240, 3255, 495);
         row("Bezeichnung6", 240, 720, 3015, 975);
@@ -71,13 +54,7 @@ private Q_SLOTS:
         row("Bild1", 2400, 2880, 855, 495);
         row("Bezeichnung8", 120, 3600, 3255, 255);
     }
-    void controlsStandWhereTheLayoutPutsThem() {
-        QFETCH(QString, name);
-        QFETCH(QRect, twipsGeometry);
-        QCOMPARE(control(name.toLatin1().constData())->geometry(),
-                 twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
-                           twipsGeometry.height()));
-    }
+    void controlsStandWhereTheLayoutPutsThem() { LayoutCheck::compareCurrentRow(info.get()); }
 
     void fixedCaptionsAreExact() {
         QCOMPARE(control<QLabel>("Bezeichnung5")->text(), QStringLiteral("Addition / Subtraktion"));

@@ -1,13 +1,8 @@
 #include "app/Form0.h"
-#include "fakes/FakeClipboard.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeDialogs.h"
 #include "fakes/FakeNavigator.h"
-#include "fakes/FakePrinter.h"
-#include "fakes/FakeScreen.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/LayoutCheck.h"
 #include "platform/PictureBox.h"
-#include "platform/Platform.h"
-#include "platform/Random.h"
 #include "platform/Twips.h"
 
 #include <QLabel>
@@ -55,22 +50,14 @@ QString shownHelp() {
 class TestStartWindow : public QObject {
     Q_OBJECT
 
-    FakeDialogs dialogs;
-    FakeClock clock;
-    Random random{42};
-    FakeScreen screen;
-    FakePrinter printer;
-    FakeClipboard clipboard;
-    Platform platform{dialogs, clock, random, screen, printer, clipboard};
+    FakePlatform fakes;
+    FakeDialogs &dialogs = fakes.dialogs;
+    FakeScreen &screen = fakes.screen;
     FakeNavigator navigator;
     std::unique_ptr<Form0> form;
 
     template <class T = QWidget> T *control(const char *name) {
-        T *widget = form->findChild<T *>(QString::fromLatin1(name));
-        if (!widget) {
-            qFatal("no control %s", name);
-        }
-        return widget;
+        return LayoutCheck::control<T>(form.get(), name);
     }
     QPlainTextEdit *hilfe() { return control<QPlainTextEdit>("Text1"); }
     void click(const char *name) { QTest::mouseClick(control(name), Qt::LeftButton); }
@@ -81,7 +68,7 @@ private Q_SLOTS:
         dialogs = FakeDialogs();
         navigator.calls.clear();
         screen.screenSize = QSize(1280, 1024);
-        form = std::make_unique<Form0>(platform, navigator);
+        form = std::make_unique<Form0>(fakes.platform, navigator);
         form->activated();
     }
     void cleanup() { form.reset(); }
@@ -102,17 +89,14 @@ private Q_SLOTS:
     void windowIsCentredOnTheScreenWhenCreated() {
         QFETCH(QSize, screenSize);
         screen.screenSize = screenSize;
-        Form0 fresh(platform, navigator);
+        Form0 fresh(fakes.platform, navigator);
         QCOMPARE(fresh.pos(), QPoint((screenSize.width() - twips(6390)) / 2,
                                      (screenSize.height() - twips(7485)) / 2));
     }
 
     void controlsStandWhereTheLayoutPutsThem_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("twipsGeometry");
-        const auto row = [](const char *name, int left, int top, int width, int height) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
-        };
+        using LayoutCheck::row;
+        LayoutCheck::addColumns();
         row("Bild3", 960, 960, 495, 495);
         row("Bild4", 1920, 960, 495, 495);
         row("Bild1", 2880, 960, 495, 495);
@@ -130,13 +114,7 @@ private Q_SLOTS:
         row("Figur2", 600, 720, 5175, 3495);
         row("Figur3", 4560, 4200, 735, 255);
     }
-    void controlsStandWhereTheLayoutPutsThem() {
-        QFETCH(QString, name);
-        QFETCH(QRect, twipsGeometry);
-        QWidget *widget = control(name.toLatin1().constData());
-        QCOMPARE(widget->geometry(), twipsRect(twipsGeometry.x(), twipsGeometry.y(),
-                                               twipsGeometry.width(), twipsGeometry.height()));
-    }
+    void controlsStandWhereTheLayoutPutsThem() { LayoutCheck::compareCurrentRow(form.get()); }
 
     void linesReachTheirEndPoints_data() {
         QTest::addColumn<QString>("name");

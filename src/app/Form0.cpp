@@ -3,7 +3,6 @@
 #include "app/Navigator.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
-#include "platform/IconPainter.h"
 #include "platform/PictureBox.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
@@ -33,11 +32,8 @@ constexpr int kHilfeTop = 2040;
 
 Form0::Form0(Platform &platform, Navigator &navigator)
     : platform_(platform), navigator_(navigator) {
-    setObjectName(QStringLiteral("Form0"));
-    setWindowTitle(QStringLiteral("Schriftliche Additon und Subtraktion"));
-    setWindowIcon(IconPainter::windowIcon());
-    Controls::setColors(this, kSchwarz, kHintergrund);
-    setFixedSize(twips(6390), twips(7485));
+    Controls::setUpWindow(this, "Form0", QStringLiteral("Schriftliche Additon und Subtraktion"),
+                          kHintergrund, QSize(twips(6390), twips(7485)));
 
     // The easel: legs and cross bar behind the board, the board in its wooden frame, a sponge
     // on the frame and a pencil hanging on a string.

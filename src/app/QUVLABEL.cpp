@@ -2,7 +2,6 @@
 
 #include "platform/ClickableLabel.h"
 #include "platform/Controls.h"
-#include "platform/IconPainter.h"
 #include "platform/PictureBox.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
@@ -28,11 +27,8 @@ QUVLABEL::QUVLABEL(Platform &platform)
     : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       platform_(platform) {
-    setObjectName(QStringLiteral("QUVLABEL"));
-    setWindowTitle(QStringLiteral("Programm-Info"));
-    setWindowIcon(IconPainter::windowIcon());
-    Controls::setColors(this, kSchwarz, kHintergrund);
-    setFixedSize(twips(3510), twips(4005));
+    Controls::setUpWindow(this, "QUVLABEL", QStringLiteral("Programm-Info"), kHintergrund,
+                          QSize(twips(3510), twips(4005)));
 
     Shape::rectangle(this, "Figur1", 120, 120, 3255, 3375, kTafelBlau, 2);
     Controls::label(this, "Bezeichnung5", twipsRect(120, 240, 3255, 495),

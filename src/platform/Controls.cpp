@@ -1,5 +1,7 @@
 #include "platform/Controls.h"
 
+#include "platform/IconPainter.h"
+
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -14,6 +16,15 @@ void setColors(QWidget *widget, const QColor &foreground, const QColor &backgrou
     palette.setColor(QPalette::Base, background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void setUpWindow(QWidget *window, const char *name, const QString &caption,
+                 const QColor &background, const QSize &clientSize) {
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(caption);
+    window->setWindowIcon(IconPainter::windowIcon());
+    setColors(window, Qt::black, background);
+    window->setFixedSize(clientSize);
 }
 
 QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QString &text,

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QLabel;
@@ -14,6 +15,11 @@ class QWidget;
 namespace Controls {
 
 void setColors(QWidget *widget, const QColor &foreground, const QColor &background);
+
+// A top-level window of the program: named, captioned, with the program's icon, its background
+// colour and a client area of fixed size.
+void setUpWindow(QWidget *window, const char *name, const QString &caption,
+                 const QColor &background, const QSize &clientSize);
 
 QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QString &text,
               const QFont &font, const QColor &foreground, const QColor &background,

@@ -2,9 +2,10 @@
 # the program's path as $1 on the X server that ./test provides (DISPLAY set, window manager up).
 #
 #   source "$(dirname "$0")/lib.sh"
-#   start_program
-#   wid=$(wait_window "Schriftliche Additon und Subtraktion")
-#   click_twips "$wid" 1200 1200
+#   open_start_window                       # start the program, wait for Form0: START_WID
+#   click_twips "$START_WID" 3120 1200      # the "Plus" picture
+#   wid="$(wait_window "Schriftliche Addition")" || fail "no trainer"
+#   press Escape; drag_twips "$wid" 1200 4800 5040 3960; screenshot /tmp/shot.png
 #   wait_exit || fail "the program did not end"
 #
 # Positions are twips of a window's client area (15 twips = 1 pixel at 96 dpi), as the layout
@@ -51,6 +52,15 @@ start_program() {
     "$PROGRAM" "$@" >"$E2E_LOG" 2>&1 &
     PROGRAM_PID=$!
     PROGRAM_STATUS=""
+}
+
+# The title of the program's first window.
+START_WINDOW="Schriftliche Additon und Subtraktion"
+
+# Starts the program and waits for its start window; its id is then in START_WID.
+open_start_window() {
+    start_program "$@"
+    START_WID="$(wait_window "$START_WINDOW")" || fail "the start window was not shown"
 }
 
 # True while the program's process lives (a zombie that has ended counts as gone).

@@ -2,23 +2,21 @@
 # The exit picture asks before it ends the program: "Nein" keeps it running, "Ja" ends it.
 source "$(dirname "$0")/lib.sh"
 
-START="Schriftliche Additon und Subtraktion"
 QUESTION="Schriftliche Addition und Subtraktion"
 
-start_program
-start="$(wait_window "$START")" || fail "the start window was not shown"
+open_start_window
 
 # Bild3 stands at 960,960, 495 x 495.
-click_twips "$start" 1200 1200
+click_twips "$START_WID" 1200 1200
 box="$(wait_window "$QUESTION")" || fail "the exit picture asked no question"
 activate "$box"
 press Escape
 window_gone "$QUESTION" || fail "Escape did not close the exit question"
 sleep 0.5
 program_running || fail "answering No ended the program"
-window_visible "$START" || fail "answering No hid the start window"
+window_visible "$START_WINDOW" || fail "answering No hid the start window"
 
-click_twips "$start" 1200 1200
+click_twips "$START_WID" 1200 1200
 box="$(wait_window "$QUESTION")" || fail "the exit picture asked no question the second time"
 activate "$box"
 # "Nein" is the default and has the focus; the only other button is "Ja".

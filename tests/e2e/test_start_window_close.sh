@@ -2,11 +2,8 @@
 # Closing the start window through the window manager ends the program without a question.
 source "$(dirname "$0")/lib.sh"
 
-START="Schriftliche Additon und Subtraktion"
-
-start_program
-start="$(wait_window "$START")" || fail "the start window was not shown"
-activate "$start" || fail "the start window could not be activated"
+open_start_window
+activate "$START_WID" || fail "the start window could not be activated"
 # The window manager's own close shortcut, as a pupil's click on the close box would do.
 press alt+F4
 wait_exit || fail "closing the start window did not end the program"
