@@ -31,6 +31,7 @@ e2e_cleanup() {
     rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT
+trap "exit 130" INT TERM
 
 # Ends the test as failed: says why, keeps a screenshot, shows what the program printed.
 fail() {
