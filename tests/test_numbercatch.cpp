@@ -1,7 +1,7 @@
 #include "app/Modul1.h"
 #include "fakes/FakeNavigator.h"
-#include "fakes/TestPlatform.h"
 #include "fakes/FakeTimer.h"
+#include "fakes/TestPlatform.h"
 #include "games/Form4.h"
 #include "games/NumberCatch.h"
 #include "platform/PictureBox.h"

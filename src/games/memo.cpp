@@ -1,7 +1,7 @@
 #include "games/memo.h"
 
 #include "app/Navigator.h"
-#include "games/CardLabel.h"
+#include "platform/ClickableLabel.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/FixedWindow.h"
@@ -39,13 +39,13 @@ memo::memo(Platform &platform, Navigator &navigator)
     for (int k = 1; k <= Memory::kartenAnzahl; ++k) {
         const int left = k <= kartenProSpalte ? spalteLinks : spalteRechts;
         const int top = 240 + 600 * ((k - 1) % kartenProSpalte);
-        auto *karte = new CardLabel(this);
+        auto *karte = new ClickableLabel(this);
         karte->setObjectName(QStringLiteral("Bezeichnung%1").arg(k));
         karte->setGeometry(twipsRect(left, top, 2535, 495));
         karte->setAlignment(Qt::AlignCenter);
         karte->setTextFormat(Qt::PlainText);
         karte->setAccessibleName(QStringLiteral("Karte %1").arg(k));
-        connect(karte, &CardLabel::clicked, this, [this, k] { bezeichnungClick(k); });
+        connect(karte, &ClickableLabel::clicked, this, [this, k] { bezeichnungClick(k); });
         karten_[k - 1] = karte;
     }
     anzeigen();
@@ -93,7 +93,7 @@ void memo::memoryGeschafft() {
 
 void memo::anzeigen() {
     for (int k = 1; k <= Memory::kartenAnzahl; ++k) {
-        CardLabel *karte = karten_[k - 1];
+        ClickableLabel *karte = karten_[k - 1];
         const bool gefunden = game_.istGefunden(k);
         karte->setText(game_.istOffen(k) ? game_.kartenText(k) : QString());
         karte->setFont(fontPt(18, true, gefunden));

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-class CardLabel;
+class ClickableLabel;
 class Navigator;
 
 // The memory game "Memory": eighteen cards, nine pairs of additions that make ten. Keeps its
@@ -32,5 +32,5 @@ private:
     Platform platform_;
     Navigator &navigator_;
     Memory game_;
-    std::array<CardLabel *, Memory::kartenAnzahl> karten_{};
+    std::array<ClickableLabel *, Memory::kartenAnzahl> karten_{};
 };

@@ -1,5 +1,7 @@
 #include "platform/Controls.h"
 
+#include "platform/IconPainter.h"
+
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -19,7 +21,14 @@ void setColors(QWidget *widget, const QColor &foreground, const QColor &backgrou
 QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QString &text,
               const QFont &font, const QColor &foreground, const QColor &background,
               Qt::Alignment alignment, bool border) {
-    auto *label = new QLabel(text, parent);
+    return setUpLabel(new QLabel(parent), name, geometry, text, font, foreground, background,
+                      alignment, border);
+}
+
+QLabel *setUpLabel(QLabel *label, const char *name, const QRect &geometry, const QString &text,
+                   const QFont &font, const QColor &foreground, const QColor &background,
+                   Qt::Alignment alignment, bool border) {
+    label->setText(text);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     label->setFont(font);

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QLabel;
@@ -18,6 +19,10 @@ void setColors(QWidget *widget, const QColor &foreground, const QColor &backgrou
 QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QString &text,
               const QFont &font, const QColor &foreground, const QColor &background,
               Qt::Alignment alignment = Qt::AlignCenter, bool border = false);
+// Gives a label of a derived class (a click target, a drop target) the same set-up as label().
+QLabel *setUpLabel(QLabel *label, const char *name, const QRect &geometry, const QString &text,
+                   const QFont &font, const QColor &foreground, const QColor &background,
+                   Qt::Alignment alignment = Qt::AlignCenter, bool border = false);
 
 // Buttons take the focus only by Tab, so a click never leaves a button that a typed space
 // would press again.

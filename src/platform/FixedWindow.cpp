@@ -7,13 +7,15 @@
 #include <QWidget>
 
 void makeFixedWindow(QWidget &window, const char *name, const QString &caption, int widthTwips,
-                     int heightTwips, const QColor &background) {
+                     int heightTwips, const QColor &background, bool dialogBorder) {
     window.setObjectName(QString::fromLatin1(name));
     window.setWindowTitle(caption);
     window.setWindowIcon(IconPainter::windowIcon());
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint);
+    if (dialogBorder) {
+        window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint);
+    }
     window.setFixedSize(twips(widthTwips), twips(heightTwips));
     Controls::setColors(&window, Qt::black, background);
 }

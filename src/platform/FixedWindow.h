@@ -5,7 +5,8 @@
 
 class QWidget;
 
-// A top-level window of the program with a fixed dialog border: caption, close box and the
-// program's icon, a client area of the given twips that cannot be resized, and its background.
+// A top-level window of the program: caption, close box and the program's icon, a client area of
+// the given twips that cannot be resized, and its background. All but the start window have a
+// fixed dialog border.
 void makeFixedWindow(QWidget &window, const char *name, const QString &caption, int widthTwips,
-                     int heightTwips, const QColor &background);
+                     int heightTwips, const QColor &background, bool dialogBorder = true);

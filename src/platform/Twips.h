@@ -26,8 +26,8 @@ inline QFont fontPt(double points, bool bold = false, bool italic = false,
                     const QString &family = QStringLiteral("MS Sans Serif")) {
     const bool mono = family == QStringLiteral("Courier New");
     QFont font;
-    font.setFamilies({family, mono ? QStringLiteral("Liberation Mono")
-                                   : QStringLiteral("Liberation Sans")});
+    font.setFamilies(
+        {family, mono ? QStringLiteral("Liberation Mono") : QStringLiteral("Liberation Sans")});
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);

@@ -5,7 +5,7 @@
 #include "entry/KeyInput.h"
 #include "entry/KeySymbol.h"
 #include "platform/Controls.h"
-#include "platform/IconPainter.h"
+#include "platform/FixedWindow.h"
 #include "platform/PictureBox.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
@@ -90,13 +90,9 @@ QRect rasterRect(int nummer) {
 TrainerWindow::TrainerWindow(Modul modul, Platform &platform, Navigator &navigator)
     : modul_(modul), platform_(platform), trainer_(modul, platform, navigator) {
     const int index = static_cast<int>(modul);
-    setObjectName(QStringLiteral("Form%1").arg(index + 1));
-    setWindowTitle(kGespeicherterTitel[index]);
-    setWindowIcon(IconPainter::windowIcon());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowMinimizeButtonHint);
-    setFixedSize(twips(7845), twips(kHoehe[index]));
-    Controls::setColors(this, Qt::black, kFensterBlau);
+    static const char *const namen[] = {"Form1", "Form2", "Form3"};
+    makeFixedWindow(*this, namen[index], kGespeicherterTitel[index], 7845, kHoehe[index],
+                    kFensterBlau);
 
     buildControls();
     buildCounters();

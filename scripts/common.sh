@@ -1,0 +1,35 @@
+# Shared by ./run and ./test: the Debian packages the project needs and how to get them.
+# Sourced, not run.
+
+# Building and running the program.
+RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation)
+
+# Testing on top of that: a private X server with a window manager, real mouse and keyboard
+# events, the clipboard, a PDF print queue, screenshots and the formatter.
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth x11-utils xdotool openbox xclip
+    cups printer-driver-cups-pdf poppler-utils imagemagick clang-format)
+
+# Installs whichever of the named packages are missing. As root it runs apt-get itself; any
+# other user is told the one command to run and the script stops.
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        if [[ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]]; then
+            missing+=("$package")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+    if ((EUID != 0)); then
+        echo "Missing packages. Please run:" >&2
+        echo "sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]}"
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+}
+
+# The repository root, whatever folder the script was started from.
+REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -1,0 +1,177 @@
+#include "app/Form0.h"
+
+#include "app/Navigator.h"
+#include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/FixedWindow.h"
+#include "platform/PictureBox.h"
+#include "platform/Placement.h"
+#include "platform/Platform.h"
+#include "platform/QtDialogs.h"
+#include "platform/Shape.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace {
+
+const QColor kHintergrund(0xC0, 0xC0, 0xFF);
+const QColor kWeiss(0xFF, 0xFF, 0xFF);
+const QColor kSchwarz(0x00, 0x00, 0x00);
+const QColor kHilfeGruen(0x00, 0x80, 0x00);
+const QColor kHolzBraun(0x80, 0x40, 0x00);
+const QColor kSchnurGelb(0xC0, 0xC0, 0x00);
+const QColor kSchwammGrau(0xE0, 0xE0, 0xE0);
+
+constexpr int kHilfeLeftSichtbar = 960;
+constexpr int kHilfeLeftGeparkt = 6600;
+constexpr int kHilfeTop = 2040;
+
+} // namespace
+
+Form0::Form0(Platform &platform, Navigator &navigator)
+    : platform_(platform), navigator_(navigator) {
+    makeFixedWindow(*this, "Form0", QStringLiteral("Schriftliche Additon und Subtraktion"), 6390,
+                    7485, kHintergrund, false);
+
+    // The easel: legs and cross bar behind the board, the board in its wooden frame, a sponge
+    // on the frame and a pencil hanging on a string.
+    Shape::line(this, "Linie1", 1080, 6960, 2040, 4320, kHolzBraun, 30);
+    Shape::line(this, "Linie2", 5280, 6960, 4320, 4320, kHolzBraun, 30);
+    Shape::line(this, "Linie3", 1560, 5760, 4800, 5760, kHolzBraun, 20);
+    Shape::rectangle(this, "Figur1", 240, 360, 5895, 4215, kHolzBraun, 1, kHolzBraun);
+    Shape::rectangle(this, "Figur2", 600, 720, 5175, 3495, kHolzBraun, 1, kSchwarz);
+    Shape::rectangle(this, "Figur3", 4560, 4200, 735, 255, kSchwarz, 1, kSchwammGrau);
+    Shape::line(this, "Linie4", 960, 4320, 960, 4800, kSchnurGelb, 3);
+    new PictureBox(this, "Bild5", twipsRect(720, 4800, 495, 495), Icon::Decoration, kHintergrund,
+                   QString());
+
+    auto *bild3 = new PictureBox(this, "Bild3", twipsRect(960, 960, 495, 495), Icon::Exit,
+                                 kHintergrund, QStringLiteral("Ende"));
+    auto *bild4 = new PictureBox(this, "Bild4", twipsRect(1920, 960, 495, 495), Icon::Help,
+                                 kHintergrund, QStringLiteral("Hilfe"));
+    auto *bild1 = new PictureBox(this, "Bild1", twipsRect(2880, 960, 495, 495), Icon::Addition,
+                                 kHintergrund, QStringLiteral("Plus"));
+    auto *bild2 = new PictureBox(this, "Bild2", twipsRect(3840, 960, 495, 495), Icon::Subtraction,
+                                 kHintergrund, QStringLiteral("Minus"));
+    auto *bild6 = new PictureBox(this, "Bild6", twipsRect(4800, 960, 495, 495), Icon::Mixed,
+                                 kHintergrund, QStringLiteral("Gemischt"));
+
+    const QFont beschriftung = fontPt(9.75, true);
+    Controls::label(this, "Bezeichnung1", twipsRect(840, 1440, 735, 255), QStringLiteral("Ende"),
+                    beschriftung, kWeiss, kSchwarz);
+    Controls::label(this, "Bezeichnung2", twipsRect(1800, 1440, 735, 255), QStringLiteral("Hilfe"),
+                    beschriftung, kWeiss, kSchwarz);
+    Controls::label(this, "Bezeichnung3", twipsRect(2760, 1440, 735, 255), QStringLiteral("Plus"),
+                    beschriftung, kWeiss, kSchwarz);
+    Controls::label(this, "Bezeichnung4", twipsRect(3720, 1440, 735, 255), QStringLiteral("Minus"),
+                    beschriftung, kWeiss, kSchwarz);
+    Controls::label(this, "Bezeichnung6", twipsRect(4440, 1440, 1215, 255),
+                    QStringLiteral("Gemischt"), beschriftung, kWeiss, kSchwarz);
+    Controls::label(this, "Bezeichnung7", twipsRect(2040, 4320, 2295, 255),
+                    QStringLiteral("schriftlich-rechnen · 2026"), fontPt(8.25), kWeiss, kHolzBraun);
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(twipsRect(kHilfeLeftGeparkt, kHilfeTop, 4335, 1695));
+    text1_->setFont(fontPt(8.25));
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text1_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Controls::setColors(text1_, kWeiss, kHilfeGruen);
+    text1_->installEventFilter(this);
+    // Text1_Change: any change of the text, the program's own included, parks the box.
+    connect(text1_, &QPlainTextEdit::textChanged, this, [this] { hilfeZeigen(false); });
+
+    connect(bild3, &PictureBox::clicked, this, &Form0::Bild3_Click);
+    connect(bild4, &PictureBox::clicked, this, &Form0::Bild4_Click);
+    connect(bild1, &PictureBox::clicked, this, [this] { navigator_.showTrainer(Modul::Addition); });
+    connect(bild2, &PictureBox::clicked, this,
+            [this] { navigator_.showTrainer(Modul::Subtraktion); });
+    connect(bild6, &PictureBox::clicked, this, [this] { navigator_.showTrainer(Modul::Gemischt); });
+
+    // Form_Load
+    placeOnScreen(*this, platform_.screen);
+}
+
+QString Form0::hilfetext() {
+    static const char *const zeilen[] = {
+        "Mit diesem Programm kann die schriftliche Addition und Subtraktion trainiert werden. Das "
+        "Ausdrucken von Übungsblättern ist ebenfalls möglich.",
+        "",
+        "Das Programm besteht aus drei Modulen: Addition, Subtraktion und gemischte Addition und "
+        "Subtraktion.",
+        "",
+        "In jedem Modul kann die jeweilige Rechenart in drei Formen geübt werden: Einzelaufgaben, "
+        "Mehrfachaufgaben und Lückenaufgaben.",
+        "",
+        "Innerhalb der Übungsreihen gibt es zur Entspannung zwei kleine Belohnungsspiele.",
+        "",
+        "Die Bedienung erfolgt mit der Maus über Drag&Drop der angezeigten Zifferntasten.",
+        "Fehler werden sofort angezeigt und können unmittelbar verbessert werden.",
+        "",
+        "Eine gemischte Maus-Tasten-Bedienung ist ebenso möglich. Dazu klickt man mit der Maus auf "
+        "ein Lösungfeld und es erscheint ein Tastensymbol.",
+        "Nun kann die passende Lösungsziffer mit der Tastatur eingegeben werden oder aber per "
+        "Drag&Drop.",
+        "",
+        "Der Drucker wird im Infofenster aktiviert bzw. deaktiviert. Wurde das vor dem Druckbefehl "
+        "vergessen, so kann man mit einem Kennwort die Sperre aufheben.",
+        "Das Passwort zum Aufheben der Druckersperre entspricht der in diesem Moment angezeigten "
+        "Anzahl der richtigen Punkte.",
+    };
+    QString text;
+    for (const char *zeile : zeilen) {
+        text += QString::fromUtf8(zeile) + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+void Form0::activated() {
+    hilfetextSetzen();
+}
+
+void Form0::hilfetextSetzen() {
+    text1_->setPlainText(QtDialogs::displayText(hilfetext()));
+}
+
+void Form0::hilfeZeigen(bool sichtbar) {
+    hilfeSichtbar_ = sichtbar;
+    text1_->move(twipsPoint(sichtbar ? kHilfeLeftSichtbar : kHilfeLeftGeparkt, kHilfeTop));
+}
+
+void Form0::Bild4_Click() {
+    if (hilfeSichtbar_) {
+        hilfeZeigen(false);
+        return;
+    }
+    hilfetextSetzen();
+    hilfeZeigen(true);
+}
+
+void Form0::Bild3_Click() {
+    const Dialogs::Answer answer = platform_.dialogs.message(
+        QStringLiteral("Dieses Programm jetzt beenden?\r\r\r"),
+        QStringLiteral("Schriftliche Addition und Subtraktion"), Dialogs::Buttons::YesNo,
+        Dialogs::Answer::No, Dialogs::Icon::Critical);
+    if (answer != Dialogs::Answer::No) {
+        navigator_.quit();
+    }
+}
+
+bool Form0::eventFilter(QObject *watched, QEvent *event) {
+    // Text1_KeyDown: the help is read, never typed into; the key is swallowed and the box parked.
+    if (watched == text1_ && event->type() == QEvent::KeyPress) {
+        hilfeZeigen(false);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form0::closeEvent(QCloseEvent *event) {
+    // Form_Unload: closing the start window ends the program without a question.
+    event->accept();
+    navigator_.quit();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/ProgramWindow.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+struct Platform;
+
+// The info window: names the program and carries its one setting, the check box that locks
+// printing. Modeless beside a trainer window; hiding keeps the setting, the close box discards
+// the window and with it the setting.
+class QUVLABEL : public QWidget, public ProgramWindow {
+    Q_OBJECT
+public:
+    explicit QUVLABEL(Platform &platform);
+
+    // Form_Activate: every activation puts the window back in place and refreshes its texts.
+    void activated() override;
+
+    // Kontroll1: checked when the window is created; printing is locked while it is checked.
+    bool druckmodusDeaktiviert() const;
+
+Q_SIGNALS:
+    // The close box was used: the window is hidden and its owner should let it go (deleteLater),
+    // so that the next one starts with the box checked again.
+    void discarded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Platform &platform_;
+    QLabel *bezeichnung6_ = nullptr;
+    QLabel *bezeichnung7_ = nullptr;
+    QCheckBox *kontroll1_ = nullptr;
+};

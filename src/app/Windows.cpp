@@ -1,0 +1,146 @@
+#include "app/Windows.h"
+
+#include "app/Form0.h"
+#include "app/QUVLABEL.h"
+#include "games/Form4.h"
+#include "games/memo.h"
+#include "platform/ProgramWindow.h"
+#include "trainer/Form1.h"
+#include "trainer/Form2.h"
+#include "trainer/Form3.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+Windows::Windows(Platform &platform, Timer &gameTimer)
+    : platform_(platform), gameTimer_(gameTimer) {
+}
+
+Windows::~Windows() = default;
+
+template <typename T> T &Windows::watch(std::unique_ptr<T> &slot, std::unique_ptr<T> created) {
+    slot = std::move(created);
+    slot->installEventFilter(this);
+    return *slot;
+}
+
+void Windows::start() {
+    showStartWindow();
+}
+
+TrainerWindow *Windows::trainer(Modul modul) const {
+    return trainers_.at(static_cast<std::size_t>(modul)).get();
+}
+
+void Windows::showStartWindow() {
+    if (!form0_) {
+        watch(form0_, std::make_unique<Form0>(platform_, *this));
+    }
+    bringToFront(form0_.get());
+}
+
+void Windows::showTrainer(Modul modul) {
+    auto &slot = trainers_.at(static_cast<std::size_t>(modul));
+    if (!slot) {
+        std::unique_ptr<TrainerWindow> created;
+        switch (modul) {
+        case Modul::Addition:
+            created = std::make_unique<Form1>(platform_, *this);
+            break;
+        case Modul::Subtraktion:
+            created = std::make_unique<Form2>(platform_, *this);
+            break;
+        case Modul::Gemischt:
+            created = std::make_unique<Form3>(platform_, *this);
+            break;
+        }
+        watch(slot, std::move(created));
+    }
+    bringToFront(slot.get());
+}
+
+void Windows::showNumberCatch() {
+    if (!form4_) {
+        watch(form4_, std::make_unique<Form4>(platform_, *this, modul1_, gameTimer_));
+    }
+    form4_->spielStarten();
+    bringToFront(form4_.get());
+}
+
+void Windows::showMemory() {
+    if (!memo_) {
+        watch(memo_, std::make_unique<memo>(platform_, *this));
+    }
+    bringToFront(memo_.get());
+}
+
+QUVLABEL &Windows::infoWindow() {
+    if (!info_) {
+        QUVLABEL &created = watch(info_, std::make_unique<QUVLABEL>(platform_));
+        // The close box discards the window with its check box; the next one starts checked.
+        connect(&created, &QUVLABEL::discarded, this, [this] {
+            if (lastActive_ == info_.get()) {
+                lastActive_ = nullptr;
+            }
+            info_.release()->deleteLater();
+        });
+    }
+    return *info_;
+}
+
+void Windows::showInfo() {
+    QUVLABEL &info = infoWindow();
+    info.show();
+    info.raise();
+    info.activateWindow();
+    activate(&info);
+}
+
+bool Windows::printingLocked() {
+    return infoWindow().druckmodusDeaktiviert();
+}
+
+void Windows::quit() {
+    // Ends the run at once: no window is closed one by one, nothing is asked or saved.
+    for (QWidget *window : std::initializer_list<QWidget *>{
+             form0_.get(), trainers_[0].get(), trainers_[1].get(), trainers_[2].get(), info_.get(),
+             form4_.get(), memo_.get()}) {
+        if (window) {
+            window->removeEventFilter(this);
+            window->hide();
+        }
+    }
+    QCoreApplication::exit(0);
+}
+
+void Windows::bringToFront(QWidget *window) {
+    for (QWidget *other :
+         std::initializer_list<QWidget *>{form0_.get(), trainers_[0].get(), trainers_[1].get(),
+                                          trainers_[2].get(), form4_.get(), memo_.get()}) {
+        if (other && other != window) {
+            other->hide();
+        }
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    activate(window);
+}
+
+void Windows::activate(QWidget *window) {
+    if (window == lastActive_) {
+        return;
+    }
+    lastActive_ = window;
+    dynamic_cast<ProgramWindow &>(*window).activated();
+}
+
+bool Windows::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::WindowActivate) {
+        auto *window = static_cast<QWidget *>(watched);
+        if (window->isVisible()) {
+            activate(window);
+        }
+    }
+    return false;
+}

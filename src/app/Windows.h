@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/Modul1.h"
+#include "app/Navigator.h"
+
+#include <QObject>
+#include <array>
+#include <memory>
+
+class Form0;
+class Form4;
+class QUVLABEL;
+class QWidget;
+class Timer;
+class TrainerWindow;
+class memo;
+struct Platform;
+
+// The one owner of the program's windows: creates each on first show, keeps it for the run and
+// hands over between them. It also decides when a window has been activated: only when the
+// program's active window changes, never when one of a window's own message boxes closes.
+class Windows : public QObject, public Navigator {
+    Q_OBJECT
+public:
+    Windows(Platform &platform, Timer &gameTimer);
+    ~Windows() override;
+
+    // Shows the start window: the program's only entry.
+    void start();
+
+    void showStartWindow() override;
+    void showTrainer(Modul modul) override;
+    void showNumberCatch() override;
+    void showMemory() override;
+    void showInfo() override;
+    bool printingLocked() override;
+    void quit() override;
+
+    // The windows created so far (nullptr where not yet), for tests and tools.
+    Form0 *startWindow() const { return form0_.get(); }
+    TrainerWindow *trainer(Modul modul) const;
+    QUVLABEL *info() const { return info_.get(); }
+    Form4 *numberCatch() const { return form4_.get(); }
+    memo *memory() const { return memo_.get(); }
+    const Modul1 &modul1() const { return modul1_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Hides whichever of start window, trainer and game is in front and shows this one.
+    void bringToFront(QWidget *window);
+    void activate(QWidget *window);
+    QUVLABEL &infoWindow();
+    template <typename T> T &watch(std::unique_ptr<T> &slot, std::unique_ptr<T> created);
+
+    Platform &platform_;
+    Timer &gameTimer_;
+    Modul1 modul1_;
+    std::unique_ptr<Form0> form0_;
+    std::array<std::unique_ptr<TrainerWindow>, 3> trainers_;
+    std::unique_ptr<QUVLABEL> info_;
+    std::unique_ptr<Form4> form4_;
+    std::unique_ptr<memo> memo_;
+    QWidget *lastActive_ = nullptr;
+};

@@ -1,0 +1,157 @@
+# Helpers for the end-to-end tests: sourced by every tests/e2e/test_*.sh, which ctest calls with
+# the program's path as $1 on the X server that ./test provides (DISPLAY set, window manager up).
+#
+#   source "$(dirname "$0")/lib.sh"
+#   open_start_window                       # start the program, wait for Form0: START_WID
+#   click_twips "$START_WID" 3120 1200      # the "Plus" picture
+#   wid="$(wait_window "Schriftliche Addition")" || fail "no trainer"
+#   press Escape; drag_twips "$wid" 1200 4800 5040 3960; screenshot /tmp/shot.png
+#   wait_exit || fail "the program did not end"
+#
+# Positions are twips of a window's client area (15 twips = 1 pixel at 96 dpi), as the layout
+# tables give them. Every wait has a timeout, so a missing window fails the test instead of
+# hanging it.
+
+set -uo pipefail
+
+PROGRAM="${1:?usage: $0 PROGRAM}"
+E2E_NAME="$(basename "$0" .sh)"
+E2E_TMP="$(mktemp -d)"
+E2E_LOG="$E2E_TMP/program.log"
+E2E_ARTIFACTS="${E2E_ARTIFACTS:-$E2E_TMP}"
+E2E_TIMEOUT="${E2E_TIMEOUT:-10}"
+PROGRAM_PID=""
+PROGRAM_STATUS=""
+
+e2e_cleanup() {
+    if [[ -n "$PROGRAM_PID" ]] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
+        kill "$PROGRAM_PID" 2>/dev/null
+        wait "$PROGRAM_PID" 2>/dev/null
+    fi
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+trap "exit 130" INT TERM
+
+# Ends the test as failed: says why, keeps a screenshot, shows what the program printed.
+fail() {
+    echo "FAIL ($E2E_NAME): $*" >&2
+    mkdir -p "$E2E_ARTIFACTS"
+    local shot="$E2E_ARTIFACTS/$E2E_NAME-failure.png"
+    if screenshot "$shot"; then
+        echo "screenshot: $shot" >&2
+    fi
+    if [[ -s "$E2E_LOG" ]]; then
+        echo "--- program output" >&2
+        tail -n 50 "$E2E_LOG" >&2
+    fi
+    exit 1
+}
+
+# Starts the program in the background; its output goes to the log shown on failure.
+start_program() {
+    "$PROGRAM" "$@" >"$E2E_LOG" 2>&1 &
+    PROGRAM_PID=$!
+    PROGRAM_STATUS=""
+}
+
+# The title of the program's first window.
+START_WINDOW="Schriftliche Additon und Subtraktion"
+
+# Starts the program and waits for its start window; its id is then in START_WID.
+open_start_window() {
+    start_program "$@"
+    START_WID="$(wait_window "$START_WINDOW")" || fail "the start window was not shown"
+}
+
+# True while the program's process lives (a zombie that has ended counts as gone).
+program_running() {
+    [[ -n "$PROGRAM_PID" ]] || return 1
+    local state
+    state="$(awk '{print $3}' "/proc/$PROGRAM_PID/stat" 2>/dev/null)" || return 1
+    [[ -n "$state" && "$state" != Z ]]
+}
+
+# Waits up to SECONDS (default E2E_TIMEOUT) for the program to end; sets PROGRAM_STATUS to its
+# exit status. Fails (returns 1) when it is still running.
+wait_exit() {
+    local deadline=$((SECONDS + ${1:-$E2E_TIMEOUT}))
+    while program_running; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+    wait "$PROGRAM_PID" 2>/dev/null
+    PROGRAM_STATUS=$?
+    PROGRAM_PID=""
+    return 0
+}
+
+# xdotool matches titles as regular expressions: this one matches exactly the title given.
+title_pattern() {
+    printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\\.*^$+?(){}|]/\\&/g')"
+}
+
+# Prints the id of the visible window with exactly this title once it is mapped; fails after
+# E2E_TIMEOUT seconds.
+wait_window() {
+    local wid
+    wid="$(timeout "$E2E_TIMEOUT" xdotool search --sync --onlyvisible --name "$(title_pattern "$1")" \
+        2>/dev/null | head -n1)"
+    [[ -n "$wid" ]] || return 1
+    echo "$wid"
+}
+
+# True when a visible window with exactly this title exists now.
+window_visible() {
+    xdotool search --onlyvisible --name "$(title_pattern "$1")" >/dev/null 2>&1
+}
+
+# Waits until no visible window has this title; fails after E2E_TIMEOUT seconds.
+window_gone() {
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    while window_visible "$1"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# Moves the pointer to X,Y twips of the window's client area. Positions are taken relative to
+# the client window itself: openbox reparents it into a frame, and `xdotool
+# getwindowgeometry` then reports the position shifted by the frame. (No --sync: it waits for
+# a motion that never comes when the pointer already stands there.)
+pointer_twips() {
+    xdotool mousemove --window "$1" $((($2 + 7) / 15)) $((($3 + 7) / 15))
+}
+
+click_twips() {
+    pointer_twips "$1" "$2" "$3" && xdotool click 1
+}
+
+# Presses a key (xdotool key names: Escape, Return, alt+F4, 7 ...) in the focused window.
+press() {
+    xdotool key "$1"
+}
+
+# Drags with the left button from X1,Y1 to X2,Y2 (twips of the window's client area) in small
+# steps, as a hand would, so the toolkit sees a real drag.
+drag_twips() {
+    local wid=$1 x1=$2 y1=$3 x2=$4 y2=$5 step
+    pointer_twips "$wid" "$x1" "$y1" || return 1
+    xdotool mousedown 1
+    for step in $(seq 1 10); do
+        sleep 0.03
+        pointer_twips "$wid" $((x1 + (x2 - x1) * step / 10)) $((y1 + (y2 - y1) * step / 10))
+    done
+    sleep 0.05
+    xdotool mouseup 1
+}
+
+# Makes the window the active one and waits until the window manager has done it.
+activate() {
+    xdotool windowactivate --sync "$1" >/dev/null 2>&1
+}
+
+# The whole screen as a picture file.
+screenshot() {
+    import -window root "$1" 2>/dev/null
+}
