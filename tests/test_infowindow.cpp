@@ -38,7 +38,8 @@ private Q_SLOTS:
         QCOMPARE(info->windowTitle(), QStringLiteral("Programm-Info"));
         QCOMPARE(info->size(), QSize(twips(3510), twips(4005)));
         QCOMPARE(info->minimumSize(), info->maximumSize());
-        QVERIFY(info->windowFlags().testFlag(Qt::Dialog));
+        QVERIFY(info->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
+        QVERIFY(info->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QCOMPARE(info->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
     }
 
