@@ -40,7 +40,6 @@ int main(int argc, char *argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("schriftlich-rechnen"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Schriftlich rechnen"));
     QApplication::setDesktopFileName(QStringLiteral("de.schriftlich_rechnen.SchriftlichRechnen"));
     QApplication::setQuitOnLastWindowClosed(false);
 
