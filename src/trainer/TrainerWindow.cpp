@@ -68,6 +68,15 @@ const QString kTitel[] = {QStringLiteral("Schriftliche Addition"),
                           QStringLiteral("Schriftliche Addition und Subtraktion")};
 constexpr int kHoehe[] = {5700, 5685, 5670};
 
+// What a screen reader says of an answer field besides its digit: Bezeichnung7..13.
+const QString kBeschreibung[] = {QStringLiteral("Übertrag zu den Tausendern"),
+                                 QStringLiteral("Übertrag zu den Hundertern"),
+                                 QStringLiteral("Übertrag zu den Zehnern"),
+                                 QStringLiteral("Ergebnis, Tausender"),
+                                 QStringLiteral("Ergebnis, Hunderter"),
+                                 QStringLiteral("Ergebnis, Zehner"),
+                                 QStringLiteral("Ergebnis, Einer")};
+
 QRect rasterRect(int nummer) {
     // Operand and result cells, then the carry cells.
     static const Zelle zellen[] = {
@@ -143,6 +152,7 @@ void TrainerWindow::buildGrid() {
         Controls::setColors(field, uebertrag ? kUebertragRot : kErgebnisCyan,
                             uebertrag ? kUebertragGrau : kZellenBlau);
         zellen_.at(static_cast<std::size_t>(n)) = field;
+        field->setAccessibleDescription(kBeschreibung[n - 7]);
         connectField(field, feld);
     }
     tasten_ = new KeySymbol(this, "tasten", twipsRect(10800, 6000, kZelle, kZelle));
@@ -245,6 +255,7 @@ void TrainerWindow::buildGapPanel() {
         Controls::setColors(field, uebertrag ? kUebertragRot : kZiffernBlau,
                             uebertrag ? kUebertragGrau : kFensterBlau);
         luecken_.at(static_cast<std::size_t>(k)) = field;
+        field->setAccessibleDescription(QStringLiteral("Lückenfeld"));
         connectField(field, Feld::luecke(k));
     }
     static const int operatorOben[] = {1320, 1080, 1200};
