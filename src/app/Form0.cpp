@@ -1,6 +1,7 @@
 #include "app/Form0.h"
 
 #include "app/Navigator.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/FixedWindow.h"
@@ -17,13 +18,8 @@
 
 namespace {
 
-const QColor kHintergrund(0xC0, 0xC0, 0xFF);
-const QColor kWeiss(0xFF, 0xFF, 0xFF);
-const QColor kSchwarz(0x00, 0x00, 0x00);
-const QColor kHilfeGruen(0x00, 0x80, 0x00);
 const QColor kHolzBraun(0x80, 0x40, 0x00);
 const QColor kSchnurGelb(0xC0, 0xC0, 0x00);
-const QColor kSchwammGrau(0xE0, 0xE0, 0xE0);
 
 constexpr int kHilfeLeftSichtbar = 960;
 constexpr int kHilfeLeftGeparkt = 6600;
@@ -34,7 +30,7 @@ constexpr int kHilfeTop = 2040;
 Form0::Form0(Platform &platform, Navigator &navigator)
     : platform_(platform), navigator_(navigator) {
     makeFixedWindow(*this, "Form0", QStringLiteral("Schriftliche Additon und Subtraktion"), 6390,
-                    7485, kHintergrund, false);
+                    7485, Colors::kFenster, false);
 
     // The easel: legs and cross bar behind the board, the board in its wooden frame, a sponge
     // on the frame and a pencil hanging on a string.
@@ -42,36 +38,37 @@ Form0::Form0(Platform &platform, Navigator &navigator)
     Shape::line(this, "Linie2", 5280, 6960, 4320, 4320, kHolzBraun, 30);
     Shape::line(this, "Linie3", 1560, 5760, 4800, 5760, kHolzBraun, 20);
     Shape::rectangle(this, "Figur1", 240, 360, 5895, 4215, kHolzBraun, 1, kHolzBraun);
-    Shape::rectangle(this, "Figur2", 600, 720, 5175, 3495, kHolzBraun, 1, kSchwarz);
-    Shape::rectangle(this, "Figur3", 4560, 4200, 735, 255, kSchwarz, 1, kSchwammGrau);
+    Shape::rectangle(this, "Figur2", 600, 720, 5175, 3495, kHolzBraun, 1, Colors::kSchwarz);
+    Shape::rectangle(this, "Figur3", 4560, 4200, 735, 255, Colors::kSchwarz, 1, Colors::kHellgrau);
     Shape::line(this, "Linie4", 960, 4320, 960, 4800, kSchnurGelb, 3);
-    new PictureBox(this, "Bild5", twipsRect(720, 4800, 495, 495), Icon::Decoration, kHintergrund,
-                   QString());
+    new PictureBox(this, "Bild5", twipsRect(720, 4800, 495, 495), Icon::Decoration,
+                   Colors::kFenster, QString());
 
     auto *bild3 = new PictureBox(this, "Bild3", twipsRect(960, 960, 495, 495), Icon::Exit,
-                                 kHintergrund, QStringLiteral("Ende"));
+                                 Colors::kFenster, QStringLiteral("Ende"));
     auto *bild4 = new PictureBox(this, "Bild4", twipsRect(1920, 960, 495, 495), Icon::Help,
-                                 kHintergrund, QStringLiteral("Hilfe"));
+                                 Colors::kFenster, QStringLiteral("Hilfe"));
     auto *bild1 = new PictureBox(this, "Bild1", twipsRect(2880, 960, 495, 495), Icon::Addition,
-                                 kHintergrund, QStringLiteral("Plus"));
+                                 Colors::kFenster, QStringLiteral("Plus"));
     auto *bild2 = new PictureBox(this, "Bild2", twipsRect(3840, 960, 495, 495), Icon::Subtraction,
-                                 kHintergrund, QStringLiteral("Minus"));
+                                 Colors::kFenster, QStringLiteral("Minus"));
     auto *bild6 = new PictureBox(this, "Bild6", twipsRect(4800, 960, 495, 495), Icon::Mixed,
-                                 kHintergrund, QStringLiteral("Gemischt"));
+                                 Colors::kFenster, QStringLiteral("Gemischt"));
 
     const QFont beschriftung = fontPt(9.75, true);
     Controls::label(this, "Bezeichnung1", twipsRect(840, 1440, 735, 255), QStringLiteral("Ende"),
-                    beschriftung, kWeiss, kSchwarz);
+                    beschriftung, Colors::kWeiss, Colors::kSchwarz);
     Controls::label(this, "Bezeichnung2", twipsRect(1800, 1440, 735, 255), QStringLiteral("Hilfe"),
-                    beschriftung, kWeiss, kSchwarz);
+                    beschriftung, Colors::kWeiss, Colors::kSchwarz);
     Controls::label(this, "Bezeichnung3", twipsRect(2760, 1440, 735, 255), QStringLiteral("Plus"),
-                    beschriftung, kWeiss, kSchwarz);
+                    beschriftung, Colors::kWeiss, Colors::kSchwarz);
     Controls::label(this, "Bezeichnung4", twipsRect(3720, 1440, 735, 255), QStringLiteral("Minus"),
-                    beschriftung, kWeiss, kSchwarz);
+                    beschriftung, Colors::kWeiss, Colors::kSchwarz);
     Controls::label(this, "Bezeichnung6", twipsRect(4440, 1440, 1215, 255),
-                    QStringLiteral("Gemischt"), beschriftung, kWeiss, kSchwarz);
+                    QStringLiteral("Gemischt"), beschriftung, Colors::kWeiss, Colors::kSchwarz);
     Controls::label(this, "Bezeichnung7", twipsRect(2040, 4320, 2295, 255),
-                    QStringLiteral("schriftlich-rechnen · 2026"), fontPt(8.25), kWeiss, kHolzBraun);
+                    QStringLiteral("schriftlich-rechnen · 2026"), fontPt(8.25), Colors::kWeiss,
+                    kHolzBraun);
 
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -80,7 +77,7 @@ Form0::Form0(Platform &platform, Navigator &navigator)
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Controls::setColors(text1_, kWeiss, kHilfeGruen);
+    Controls::setColors(text1_, Colors::kWeiss, Colors::kGruen);
     text1_->installEventFilter(this);
     // Text1_Change: any change of the text, the program's own included, parks the box.
     connect(text1_, &QPlainTextEdit::textChanged, this, [this] { hilfeZeigen(false); });

@@ -1,6 +1,7 @@
 #include "app/QUVLABEL.h"
 
 #include "platform/ClickableLabel.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/FixedWindow.h"
 #include "platform/PictureBox.h"
@@ -14,47 +15,41 @@
 #include <QCloseEvent>
 #include <QLabel>
 
-namespace {
-
-const QColor kHintergrund(0xC0, 0xC0, 0xFF);
-const QColor kTafelBlau(0x80, 0x80, 0xFF);
-const QColor kWeiss(0xFF, 0xFF, 0xFF);
-const QColor kSchwarz(0x00, 0x00, 0x00);
-const QColor kDunkelblau(0x00, 0x00, 0x80);
-
-} // namespace
+namespace {} // namespace
 
 QUVLABEL::QUVLABEL(Platform &platform) : platform_(platform) {
-    makeFixedWindow(*this, "QUVLABEL", QStringLiteral("Programm-Info"), 3510, 4005, kHintergrund);
+    makeFixedWindow(*this, "QUVLABEL", QStringLiteral("Programm-Info"), 3510, 4005,
+                    Colors::kFenster);
 
-    Shape::rectangle(this, "Figur1", 120, 120, 3255, 3375, kTafelBlau, 2);
+    Shape::rectangle(this, "Figur1", 120, 120, 3255, 3375, Colors::kTafel, 2);
     Controls::label(this, "Bezeichnung5", twipsRect(120, 240, 3255, 495),
-                    QStringLiteral("Addition / Subtraktion"), fontPt(13.5, true), kWeiss,
-                    kTafelBlau);
-    bezeichnung6_ = Controls::label(this, "Bezeichnung6", twipsRect(240, 720, 3015, 975), QString(),
-                                    fontPt(8.25), kWeiss, kTafelBlau, Qt::AlignLeft | Qt::AlignTop);
+                    QStringLiteral("Addition / Subtraktion"), fontPt(13.5, true), Colors::kWeiss,
+                    Colors::kTafel);
+    bezeichnung6_ =
+        Controls::label(this, "Bezeichnung6", twipsRect(240, 720, 3015, 975), QString(),
+                        fontPt(8.25), Colors::kWeiss, Colors::kTafel, Qt::AlignLeft | Qt::AlignTop);
     bezeichnung6_->setWordWrap(true);
     bezeichnung7_ =
         Controls::label(this, "Bezeichnung7", twipsRect(240, 1800, 3015, 495), QString(),
-                        fontPt(9.75), kSchwarz, kHintergrund, Qt::AlignCenter, true);
+                        fontPt(9.75), Colors::kSchwarz, Colors::kFenster, Qt::AlignCenter, true);
 
     kontroll1_ = new QCheckBox(QStringLiteral("  Druckmodus deaktivieren"), this);
     kontroll1_->setObjectName(QStringLiteral("Kontroll1"));
     kontroll1_->setGeometry(twipsRect(240, 2400, 3135, 255));
     kontroll1_->setFont(fontPt(9.75, true));
-    Controls::setColors(kontroll1_, kWeiss, kTafelBlau);
+    Controls::setColors(kontroll1_, Colors::kWeiss, Colors::kTafel);
     kontroll1_->setBackgroundRole(QPalette::Window);
     kontroll1_->setChecked(true);
 
     auto *okay = new ClickableLabel(this);
     Controls::setUpLabel(okay, "Bezeichnung1", twipsRect(240, 2880, 2175, 495),
-                         QStringLiteral("O k a y"), fontPt(18, true, true), kHintergrund,
-                         kTafelBlau);
+                         QStringLiteral("O k a y"), fontPt(18, true, true), Colors::kFenster,
+                         Colors::kTafel);
     auto *bild1 = new PictureBox(this, "Bild1", twipsRect(2400, 2880, 855, 495), Icon::Close,
-                                 kTafelBlau, QStringLiteral("Schließen"));
+                                 Colors::kTafel, QStringLiteral("Schließen"));
     Controls::label(this, "Bezeichnung8", twipsRect(120, 3600, 3255, 255),
-                    QStringLiteral("Projekt schriftlich-rechnen"), fontPt(8.25), kDunkelblau,
-                    kHintergrund);
+                    QStringLiteral("Projekt schriftlich-rechnen"), fontPt(8.25),
+                    Colors::kDunkelblau, Colors::kFenster);
 
     // Bezeichnung1_Click does exactly what Bild1_Click does: hide the window, keep the setting.
     connect(okay, &ClickableLabel::clicked, this, &QWidget::hide);

@@ -2,6 +2,7 @@
 
 #include "app/Navigator.h"
 #include "games/CatchField.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/FixedWindow.h"
@@ -19,9 +20,6 @@
 #include <utility>
 
 namespace {
-const QColor hintergrund(QStringLiteral("#C0C0FF"));
-const QColor rot(QStringLiteral("#FF0000"));
-const QColor schwarz(QStringLiteral("#000000"));
 const QString titel = QStringLiteral("Zahlfange");
 constexpr int sekunde = 1000;
 constexpr int anfangsTempo = 3;
@@ -35,11 +33,11 @@ constexpr std::pair<int, NumberCatch::Direction> pfeilTasten[] = {
 
 Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &timer)
     : platform_(platform), navigator_(navigator), timer_(timer), game_(modul1, platform.random) {
-    makeFixedWindow(*this, "Form4", titel, 7245, 5085, hintergrund);
+    makeFixedWindow(*this, "Form4", titel, 7245, 5085, Colors::kFenster);
 
     // Shapes first: they lie on the window's surface, below every control.
-    Shape::rectangle(this, "Figur1", 4200, 120, 2895, 495, schwarz, 1, hintergrund);
-    Shape::rectangle(this, "Figur2", 120, 720, 6975, 4215, schwarz, 1);
+    Shape::rectangle(this, "Figur1", 4200, 120, 2895, 495, Colors::kSchwarz, 1, Colors::kFenster);
+    Shape::rectangle(this, "Figur2", 120, 720, 6975, 4215, Colors::kSchwarz, 1);
     feld_ = new CatchField(this, game_);
     feld_->setGeometry(twipsRect(120, 720, 6975, 4215));
 
@@ -62,7 +60,7 @@ Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &ti
     for (const auto &pfeil : pfeile) {
         auto *bild =
             new PictureBox(this, pfeil.name, twipsRect(pfeil.left, 120, 495, 495), pfeil.icon,
-                           hintergrund, QString::fromUtf8(pfeil.accessibleName));
+                           Colors::kFenster, QString::fromUtf8(pfeil.accessibleName));
         // A picture box takes the focus when clicked, and the speed bar hands it to Bild1.
         bild->setFocusPolicy(Qt::ClickFocus);
         const NumberCatch::Direction direction = pfeil.direction;
@@ -70,13 +68,15 @@ Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &ti
     }
     bild1_ = findChild<PictureBox *>(QStringLiteral("Bild1"));
 
-    bezeichnung3_ =
-        Controls::label(this, "Bezeichnung3", twipsRect(3480, 120, 375, 495), QStringLiteral("0"),
-                        fontPt(24, true), rot, hintergrund, Qt::AlignRight | Qt::AlignTop);
+    bezeichnung3_ = Controls::label(this, "Bezeichnung3", twipsRect(3480, 120, 375, 495),
+                                    QStringLiteral("0"), fontPt(24, true), Colors::kRot,
+                                    Colors::kFenster, Qt::AlignRight | Qt::AlignTop);
     Controls::label(this, "Bezeichnung1", twipsRect(4320, 240, 735, 255), QStringLiteral("schnell"),
-                    fontPt(8.25, true), schwarz, hintergrund, Qt::AlignLeft | Qt::AlignTop);
+                    fontPt(8.25, true), Colors::kSchwarz, Colors::kFenster,
+                    Qt::AlignLeft | Qt::AlignTop);
     Controls::label(this, "Bezeichnung2", twipsRect(6240, 240, 735, 255), QStringLiteral("langsam"),
-                    fontPt(8.25, true), schwarz, hintergrund, Qt::AlignLeft | Qt::AlignTop);
+                    fontPt(8.25, true), Colors::kSchwarz, Colors::kFenster,
+                    Qt::AlignLeft | Qt::AlignTop);
 
     hBildlauf1_ = new QScrollBar(Qt::Horizontal, this);
     hBildlauf1_->setObjectName(QStringLiteral("HBildlauf1"));

@@ -2,6 +2,7 @@
 
 #include "app/Navigator.h"
 #include "platform/ClickableLabel.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/FixedWindow.h"
@@ -13,10 +14,7 @@
 #include <QPushButton>
 
 namespace {
-const QColor hintergrund(QStringLiteral("#C0C0FF"));
-const QColor kartenFarbe(QStringLiteral("#8080FF"));
 const QColor paarFarbe(QStringLiteral("#0000FF"));
-const QColor weiss(QStringLiteral("#FFFFFF"));
 const QString titel = QStringLiteral("Memory");
 constexpr int spalteLinks = 1080;
 constexpr int spalteRechts = 3720;
@@ -25,9 +23,9 @@ constexpr int kartenProSpalte = 9;
 
 memo::memo(Platform &platform, Navigator &navigator)
     : platform_(platform), navigator_(navigator), game_(platform.random) {
-    makeFixedWindow(*this, "memo", titel, 6540, 5805, hintergrund);
+    makeFixedWindow(*this, "memo", titel, 6540, 5805, Colors::kFenster);
 
-    Shape::rectangle(this, "Figur3", 960, 120, 5415, 5535, kartenFarbe, 3);
+    Shape::rectangle(this, "Figur3", 960, 120, 5415, 5535, Colors::kTafel, 3);
 
     auto *befehl1 = Controls::button(this, "Befehl1", twipsRect(120, 120, 735, 495),
                                      QStringLiteral("ENDE"), fontPt(8.25));
@@ -97,7 +95,7 @@ void memo::anzeigen() {
         const bool gefunden = game_.istGefunden(k);
         karte->setText(game_.istOffen(k) ? game_.kartenText(k) : QString());
         karte->setFont(fontPt(18, true, gefunden));
-        Controls::setColors(karte, weiss, gefunden ? paarFarbe : kartenFarbe);
+        Controls::setColors(karte, Colors::kWeiss, gefunden ? paarFarbe : Colors::kTafel);
         karte->setAccessibleDescription(game_.istOffen(k) ? karte->text()
                                                           : QStringLiteral("verdeckt"));
     }

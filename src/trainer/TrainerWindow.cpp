@@ -4,6 +4,7 @@
 #include "entry/DigitTile.h"
 #include "entry/KeyInput.h"
 #include "entry/KeySymbol.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/FixedWindow.h"
 #include "platform/PictureBox.h"
@@ -21,13 +22,7 @@
 
 namespace {
 
-const QColor kFensterBlau(0xC0, 0xC0, 0xFF);
-const QColor kZellenBlau(0x80, 0x80, 0xFF);
-const QColor kZiffernBlau(0x00, 0x00, 0x80);
 const QColor kErgebnisCyan(0x00, 0xFF, 0xFF);
-const QColor kUebertragRot(0xFF, 0x00, 0x00);
-const QColor kUebertragGrau(0xE0, 0xE0, 0xE0);
-const QColor kZaehlerGruen(0x00, 0x80, 0x00);
 const QColor kAngebotGruen(0x00, 0xC0, 0x00);
 
 // Grid columns (Left in twips) of thousands, hundreds, tens and ones.
@@ -101,7 +96,7 @@ TrainerWindow::TrainerWindow(Modul modul, Platform &platform, Navigator &navigat
     const int index = static_cast<int>(modul);
     static const char *const namen[] = {"Form1", "Form2", "Form3"};
     makeFixedWindow(*this, namen[index], kGespeicherterTitel[index], 7845, kHoehe[index],
-                    kFensterBlau);
+                    Colors::kFenster);
 
     buildControls();
     buildCounters();
@@ -122,10 +117,10 @@ void TrainerWindow::buildGrid() {
     for (int n : {1, 2, 3, 4, 5, 6, 17, 18, 19}) {
         zellen_.at(static_cast<std::size_t>(n)) =
             Controls::label(this, QStringLiteral("Bezeichnung%1").arg(n).toLatin1().constData(),
-                            rasterRect(n), QString(), gross, kZiffernBlau, kZellenBlau);
+                            rasterRect(n), QString(), gross, Colors::kDunkelblau, Colors::kTafel);
     }
     header_ = Controls::label(this, "Bezeichnung20", twipsRect(kHeaderLinks, 960, 1695, 495),
-                              QStringLiteral("H  Z  E"), gross, kZellenBlau, kFensterBlau,
+                              QStringLiteral("H  Z  E"), gross, Colors::kTafel, Colors::kFenster,
                               Qt::AlignCenter, true);
     Shape::line(this, "Linie1", 2400, 3600, 5280, 3600, Qt::black, 3);
 
@@ -133,10 +128,10 @@ void TrainerWindow::buildGrid() {
     const QString zeichen = subtraktion ? QStringLiteral("_") : QStringLiteral("+");
     operator21_ =
         Controls::label(this, "Bezeichnung21", twipsRect(2400, subtraktion ? 1560 : 1680, 495, 615),
-                        zeichen, gross, kZiffernBlau, kFensterBlau);
+                        zeichen, gross, Colors::kDunkelblau, Colors::kFenster);
     operator14_ =
         Controls::label(this, "Bezeichnung14", twipsRect(2400, subtraktion ? 2280 : 2400, 495, 615),
-                        zeichen, gross, kZiffernBlau, kFensterBlau);
+                        zeichen, gross, Colors::kDunkelblau, Colors::kFenster);
 
     for (int n = 7; n <= 13; ++n) {
         const Feld feld = Feld::raster(n);
@@ -149,8 +144,8 @@ void TrainerWindow::buildGrid() {
         auto *field = new AnswerField(this, QStringLiteral("Bezeichnung%1").arg(n), rect);
         const bool uebertrag = n <= 9;
         field->setFont(uebertrag ? klein : gross);
-        Controls::setColors(field, uebertrag ? kUebertragRot : kErgebnisCyan,
-                            uebertrag ? kUebertragGrau : kZellenBlau);
+        Controls::setColors(field, uebertrag ? Colors::kRot : kErgebnisCyan,
+                            uebertrag ? Colors::kHellgrau : Colors::kTafel);
         zellen_.at(static_cast<std::size_t>(n)) = field;
         field->setAccessibleDescription(kBeschreibung[n - 7]);
         connectField(field, feld);
@@ -207,25 +202,25 @@ void TrainerWindow::buildCounters() {
     Controls::label(this, "Bezeichnung24", twipsRect(240, 1680, 495, 255), QStringLiteral("R"),
                     ueberschrift, Qt::white, Qt::black);
     auto *bild4 = new PictureBox(this, "Bild4", twipsRect(240, 1920, 495, 495), std::nullopt,
-                                 kZaehlerGruen, QStringLiteral("Punkte"));
+                                 Colors::kGruen, QStringLiteral("Punkte"));
     punkteAnzeige_ = Controls::label(bild4, "Bezeichnung22", twipsRect(60, 120, 375, 255),
-                                     QStringLiteral("0"), zaehler, Qt::white, kZaehlerGruen);
+                                     QStringLiteral("0"), zaehler, Qt::white, Colors::kGruen);
     punkteAnzeige_->setAccessibleDescription(QStringLiteral("Richtige Ziffern"));
     Shape::line(this, "Linie4", 240, 2520, 720, 2520, Qt::white, 2);
     auto *bild5 = new PictureBox(this, "Bild5", twipsRect(240, 2640, 495, 495), std::nullopt,
-                                 kZaehlerGruen, QStringLiteral("Fehler"));
+                                 Colors::kGruen, QStringLiteral("Fehler"));
     fehlerAnzeige_ = Controls::label(bild5, "Bezeichnung23", twipsRect(60, 120, 375, 255),
-                                     QStringLiteral("0"), zaehler, Qt::white, kZaehlerGruen);
+                                     QStringLiteral("0"), zaehler, Qt::white, Colors::kGruen);
     fehlerAnzeige_->setAccessibleDescription(QStringLiteral("Fehler"));
     Controls::label(this, "Bezeichnung25", twipsRect(240, 3120, 495, 255), QStringLiteral("F"),
                     ueberschrift, Qt::white, Qt::black);
 
     Shape::rectangle(this, "Figur1", 6960, 120, 735, 5415, Qt::black, 1);
-    new PictureBox(this, "Bild2", twipsRect(7080, 240, 495, 615), Icon::Goal, kFensterBlau,
+    new PictureBox(this, "Bild2", twipsRect(7080, 240, 495, 615), Icon::Goal, Colors::kFenster,
                    QStringLiteral("Ziel"));
     fortschrittMarke_ =
         new PictureBox(this, "Bild1", twipsRect(7080, Trainer::kFortschrittStart, 495, 495),
-                       Icon::ProgressMarker, kFensterBlau, QStringLiteral("Fortschritt"));
+                       Icon::ProgressMarker, Colors::kFenster, QStringLiteral("Fortschritt"));
 
     Shape::rectangle(this, "Figur3", 960, 5160, 5895, 375, Qt::black, 1);
     const bool gemischt = modul_ == Modul::Gemischt;
@@ -236,7 +231,7 @@ void TrainerWindow::buildCounters() {
                                         kAngebotGruen, Qt::black);
     memoryAngebot_ = Controls::label(this, gemischt ? "Bezeichnung29" : "Bezeichnung28",
                                      twipsRect(960, 5160, 5895, 375), angebot, angebotFont,
-                                     kUebertragGrau, Qt::black);
+                                     Colors::kHellgrau, Qt::black);
     for (QLabel *offer : {zahlfangeAngebot_, memoryAngebot_}) {
         offer->setCursor(Qt::PointingHandCursor);
         offer->installEventFilter(this);
@@ -245,23 +240,24 @@ void TrainerWindow::buildCounters() {
 
 void TrainerWindow::buildGapPanel() {
     gapPanel_ = new PictureBox(this, "Bild6", twipsRect(kPanelLinks, kPanelGeparkt, 5895, 3735),
-                               std::nullopt, kZellenBlau, QStringLiteral("Lückenaufgabe"));
+                               std::nullopt, Colors::kTafel, QStringLiteral("Lückenaufgabe"));
     const QFont gross = fontPt(24, true);
     const QFont klein = fontPt(12, true);
     for (int k = 1; k <= 13; ++k) {
         auto *field = new AnswerField(gapPanel_, QStringLiteral("luecke%1").arg(k), QRect());
         const bool uebertrag = k >= 7 && k <= 9;
         field->setFont(uebertrag ? klein : gross);
-        Controls::setColors(field, uebertrag ? kUebertragRot : kZiffernBlau,
-                            uebertrag ? kUebertragGrau : kFensterBlau);
+        Controls::setColors(field, uebertrag ? Colors::kRot : Colors::kDunkelblau,
+                            uebertrag ? Colors::kHellgrau : Colors::kFenster);
         luecken_.at(static_cast<std::size_t>(k)) = field;
         field->setAccessibleDescription(QStringLiteral("Lückenfeld"));
         connectField(field, Feld::luecke(k));
     }
     static const int operatorOben[] = {1320, 1080, 1200};
-    operator27_ = Controls::label(gapPanel_, "Bezeichnung27",
-                                  twipsRect(1440, operatorOben[static_cast<int>(modul_)], 495, 615),
-                                  trainer_.operatorZeichen(), gross, kZiffernBlau, kZellenBlau);
+    operator27_ =
+        Controls::label(gapPanel_, "Bezeichnung27",
+                        twipsRect(1440, operatorOben[static_cast<int>(modul_)], 495, 615),
+                        trainer_.operatorZeichen(), gross, Colors::kDunkelblau, Colors::kTafel);
     Shape::line(gapPanel_, "Linie5", 4320, 2520, 1440, 2520, Qt::black, 3);
     ltasten_ = new KeySymbol(gapPanel_, "ltasten", twipsRect(6600, 0, kZelle, kZelle));
     connect(ltasten_, &PictureBox::clicked, this,

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QColor>
+
+// The colours the program's windows share, named for what they are.
+namespace Colors {
+inline const QColor kFenster{0xC0, 0xC0, 0xFF};    // background of every window
+inline const QColor kTafel{0x80, 0x80, 0xFF};      // cells, panels, face-down cards
+inline const QColor kDunkelblau{0x00, 0x00, 0x80}; // digits and operators
+inline const QColor kWeiss{0xFF, 0xFF, 0xFF};
+inline const QColor kSchwarz{0x00, 0x00, 0x00};
+inline const QColor kGruen{0x00, 0x80, 0x00};    // counters and the help box
+inline const QColor kHellgrau{0xE0, 0xE0, 0xE0}; // carry cells
+inline const QColor kRot{0xFF, 0x00, 0x00};      // carry digits, the digit to catch
+} // namespace Colors
