@@ -6,6 +6,8 @@
 #   click_twips "$START_WID" 3120 1200      # the "Plus" picture
 #   wid="$(wait_window "Schriftliche Addition")" || fail "no trainer"
 #   press Escape; drag_twips "$wid" 1200 4800 5040 3960; screenshot /tmp/shot.png
+#   box="$(wait_box "Fehler")"; box_shows "Fehler" 1 && echo "refused"
+#   shot_twips "$wid" 300 2040 375 255 a.png; ...; images_differ a.png b.png && echo "changed"
 #   wait_exit || fail "the program did not end"
 #
 # Positions are twips of a window's client area (15 twips = 1 pixel at 96 dpi), as the layout
@@ -18,7 +20,8 @@ PROGRAM="${1:?usage: $0 PROGRAM}"
 E2E_NAME="$(basename "$0" .sh)"
 E2E_TMP="$(mktemp -d)"
 E2E_LOG="$E2E_TMP/program.log"
-E2E_ARTIFACTS="${E2E_ARTIFACTS:-$E2E_TMP}"
+# Failure screenshots outlive the run (E2E_TMP is removed at the end).
+E2E_ARTIFACTS="${E2E_ARTIFACTS:-${TMPDIR:-/tmp}/schriftlich-rechnen-e2e}"
 E2E_TIMEOUT="${E2E_TIMEOUT:-10}"
 PROGRAM_PID=""
 PROGRAM_STATUS=""
@@ -115,6 +118,37 @@ window_gone() {
     done
 }
 
+# The id of a visible window titled TITLE other than the window EXCEPT (a message box may carry
+# its window's title); fails after E2E_TIMEOUT seconds.
+wait_box() {
+    local title=$1 except=${2:-} deadline=$((SECONDS + E2E_TIMEOUT)) wid
+    while ((SECONDS < deadline)); do
+        for wid in $(xdotool search --onlyvisible --name "$(title_pattern "$title")" 2>/dev/null); do
+            if [[ "$wid" != "$except" ]]; then
+                echo "$wid"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits until the window with this id is unmapped or destroyed; fails after E2E_TIMEOUT seconds.
+window_closed() {
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    while xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# True when a window titled TITLE becomes visible within SECONDS (fractions allowed): the way to
+# tell that an action brought a message box, or, on false, that it brought none.
+box_shows() {
+    timeout "$2" xdotool search --sync --onlyvisible --name "$(title_pattern "$1")" >/dev/null 2>&1
+}
+
 # Moves the pointer to X,Y twips of the window's client area. Positions are taken relative to
 # the client window itself: openbox reparents it into a frame, and `xdotool
 # getwindowgeometry` then reports the position shifted by the frame. (No --sync: it waits for
@@ -154,4 +188,27 @@ activate() {
 # The whole screen as a picture file.
 screenshot() {
     import -window root "$1" 2>/dev/null
+}
+
+# A picture of the rectangle X,Y W x H (twips of the window's client area) as it is on screen.
+shot_twips() {
+    local wid=$1 x=$(($2 / 15)) y=$(($3 / 15)) w=$(($4 / 15)) h=$(($5 / 15))
+    import -window "$wid" -crop "${w}x${h}+${x}+${y}" +repage "$6" 2>/dev/null
+}
+
+# True when two pictures of the same size differ in at least one pixel; status 2 when they
+# cannot be compared (a missing file, different sizes).
+images_differ() {
+    compare -metric AE "$1" "$2" null: >/dev/null 2>&1
+    case $? in
+    0) return 1 ;;
+    1) return 0 ;;
+    *) return 2 ;;
+    esac
+}
+
+# The colour (#RRGGBB) of the pixel at X,Y twips of the window's client area.
+colour_at() {
+    import -window "$1" -crop "1x1+$(($2 / 15))+$(($3 / 15))" +repage -depth 8 txt:- 2>/dev/null |
+        grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
 }
