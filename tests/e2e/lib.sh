@@ -146,7 +146,18 @@ window_closed() {
 # True when a window titled TITLE becomes visible within SECONDS (fractions allowed): the way to
 # tell that an action brought a message box, or, on false, that it brought none.
 box_shows() {
-    timeout "$2" xdotool search --sync --onlyvisible --name "$(title_pattern "$1")" >/dev/null 2>&1
+    local deadline
+    deadline="$(awk -v now="${EPOCHREALTIME/,/.}" -v wait="$2" 'BEGIN { printf "%.3f", now + wait }')"
+    while true; do
+        window_visible "$1" && return 0
+        awk -v now="${EPOCHREALTIME/,/.}" -v end="$deadline" 'BEGIN { exit !(now < end) }' || return 1
+        sleep 0.05
+    done
+}
+
+# Twips to the nearest pixel.
+px() {
+    echo $((($1 + 7) / 15))
 }
 
 # Moves the pointer to X,Y twips of the window's client area. Positions are taken relative to
@@ -154,7 +165,7 @@ box_shows() {
 # getwindowgeometry` then reports the position shifted by the frame. (No --sync: it waits for
 # a motion that never comes when the pointer already stands there.)
 pointer_twips() {
-    xdotool mousemove --window "$1" $((($2 + 7) / 15)) $((($3 + 7) / 15))
+    xdotool mousemove --window "$1" "$(px "$2")" "$(px "$3")"
 }
 
 click_twips() {
@@ -171,10 +182,10 @@ press() {
 # that drags fifty times should not wait for fifty times twelve processes.
 drag_twips() {
     local wid=$1 x1=$2 y1=$3 x2=$4 y2=$5 step
-    local chain=(mousemove --window "$wid" $(((x1 + 7) / 15)) $(((y1 + 7) / 15)) mousedown 1)
+    local chain=(mousemove --window "$wid" "$(px "$x1")" "$(px "$y1")" mousedown 1)
     for step in $(seq 1 10); do
-        chain+=(sleep 0.02 mousemove --window "$wid" $(((x1 + (x2 - x1) * step / 10 + 7) / 15))
-            $(((y1 + (y2 - y1) * step / 10 + 7) / 15)))
+        chain+=(sleep 0.02 mousemove --window "$wid" "$(px $((x1 + (x2 - x1) * step / 10)))"
+            "$(px $((y1 + (y2 - y1) * step / 10)))")
     done
     xdotool "${chain[@]}" sleep 0.05 mouseup 1
 }
@@ -191,23 +202,23 @@ screenshot() {
 
 # A picture of the rectangle X,Y W x H (twips of the window's client area) as it is on screen.
 shot_twips() {
-    local wid=$1 x=$(($2 / 15)) y=$(($3 / 15)) w=$(($4 / 15)) h=$(($5 / 15))
-    import -window "$wid" -crop "${w}x${h}+${x}+${y}" +repage "$6" 2>/dev/null
+    import -window "$1" -crop "$(px "$4")x$(px "$5")+$(px "$2")+$(px "$3")" +repage "$6" 2>/dev/null ||
+        fail "no picture could be taken of window $1"
 }
 
-# True when two pictures of the same size differ in at least one pixel; status 2 when they
+# True when two pictures of the same size differ in at least one pixel; ends the test when they
 # cannot be compared (a missing file, different sizes).
 images_differ() {
     compare -metric AE "$1" "$2" null: >/dev/null 2>&1
     case $? in
     0) return 1 ;;
     1) return 0 ;;
-    *) return 2 ;;
+    *) fail "the pictures $1 and $2 could not be compared" ;;
     esac
 }
 
 # The colour (#RRGGBB) of the pixel at X,Y twips of the window's client area.
 colour_at() {
-    import -window "$1" -crop "1x1+$(($2 / 15))+$(($3 / 15))" +repage -depth 8 txt:- 2>/dev/null |
+    import -window "$1" -crop "1x1+$(px "$2")+$(px "$3")" +repage -depth 8 txt:- 2>/dev/null |
         grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
 }

@@ -13,7 +13,16 @@ TRACE="$E2E_TMP/strace.log"
 CALLS=socket,connect,bind,open,openat,creat,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat
 
 command -v strace >/dev/null || fail "strace is not installed"
-trap 'cups_stop; e2e_cleanup' EXIT
+# strace only detaches when it is stopped: end the traced program itself first.
+stop_traced() {
+    local child
+    if [[ -n "$PROGRAM_PID" ]]; then
+        for child in $(pgrep -P "$PROGRAM_PID"); do
+            kill "$child" 2>/dev/null
+        done
+    fi
+}
+trap 'stop_traced; cups_stop; e2e_cleanup' EXIT
 cups_start || fail "the private print system did not start"
 
 # LeakSanitizer stops the process's threads with ptrace at exit, which strace already holds: a

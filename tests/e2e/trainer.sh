@@ -71,7 +71,7 @@ close_error_box() {
     press Return
     window_closed "$box" || fail "OK did not close the error box"
     # One entry is judged once: no second box follows when the first closes.
-    box_shows "Fehler" 0.5 && fail "the entry was judged again after its error box closed"
+    box_shows "Fehler" 0.3 && fail "the entry was judged again after its error box closed"
     activate "$TRAINER_WID" || fail "the trainer did not become active again after the error box"
 }
 
