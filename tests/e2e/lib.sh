@@ -177,15 +177,15 @@ press() {
     xdotool key "$1"
 }
 
-# Drags with the left button from X1,Y1 to X2,Y2 (twips of the window's client area) in small
-# steps, as a hand would, so the toolkit sees a real drag. One xdotool run does it all: a test
-# that drags fifty times should not wait for fifty times twelve processes.
+# Drags with the left button from X1,Y1 to X2,Y2 (twips of the window's client area) in
+# DRAG_STEPS small steps (default 10), as a hand would, so the toolkit sees a real drag. One
+# xdotool run does it all: a test that drags fifty times should not wait for 600 processes.
 drag_twips() {
-    local wid=$1 x1=$2 y1=$3 x2=$4 y2=$5 step
+    local wid=$1 x1=$2 y1=$3 x2=$4 y2=$5 steps=${DRAG_STEPS:-10} step
     local chain=(mousemove --window "$wid" "$(px "$x1")" "$(px "$y1")" mousedown 1)
-    for step in $(seq 1 10); do
-        chain+=(sleep 0.02 mousemove --window "$wid" "$(px $((x1 + (x2 - x1) * step / 10)))"
-            "$(px $((y1 + (y2 - y1) * step / 10)))")
+    for ((step = 1; step <= steps; step++)); do
+        chain+=(sleep 0.02 mousemove --window "$wid" "$(px $((x1 + (x2 - x1) * step / steps)))"
+            "$(px $((y1 + (y2 - y1) * step / steps)))")
     done
     xdotool "${chain[@]}" sleep 0.05 mouseup 1
 }
