@@ -57,6 +57,7 @@ private Q_SLOTS:
     void foreignDataIsRefusedAndCountsNothing();
     void clickPutsTheKeySymbolOnTheFieldAndKeysEnterTheDigit();
     void keysOfAHiddenWindowAreNotJudged();
+    void wrongKeyIsJudgedOnceWhenItsErrorBoxTookTheActivation();
     void keysAreNotJudgedWhileTheWorksheetCoversTheGrid();
     void activationSetsTheCaptionAndDrawsANewTask();
     void closeBoxLeavesLikeEnde();
@@ -219,6 +220,28 @@ void TrainerWindowTest::keysOfAHiddenWindowAreNotJudged() {
     w.trainer().feldGeklickt(Feld::raster(13));
     QTest::keyClick(&w, Qt::Key_5);
     QCOMPARE(w.trainer().fehler(), 0);
+}
+
+void TrainerWindowTest::wrongKeyIsJudgedOnceWhenItsErrorBoxTookTheActivation() {
+    TestPlatform p;
+    Form1 w(p.platform, p.navigator);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
+    w.refresh();
+    QTest::mouseClick(control(w, "Bezeichnung12"), Qt::LeftButton);
+    auto *ende = control<QPushButton>(w, "Befehl1");
+    ende->setFocus();
+    QCOMPARE(QApplication::focusWidget(), ende);
+    // The error box takes the activation; the window gets it back only some time after the box
+    // closed, while the key still travels from the focused button up to the window.
+    p.dialogs.whileOpen = [](const FakeDialogs::Shown &) {
+        QApplication::setActiveWindow(nullptr);
+    };
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
+    QApplication::sendEvent(ende, &press);
+    QCOMPARE(p.dialogs.count(), 1);
+    QCOMPARE(w.trainer().fehler(), 1);
 }
 
 void TrainerWindowTest::keysAreNotJudgedWhileTheWorksheetCoversTheGrid() {

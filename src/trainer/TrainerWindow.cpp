@@ -374,8 +374,14 @@ bool TrainerWindow::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
-    // Key preview: the window sees a key first, wherever the focus is; it is not consumed.
-    QWidget *first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    // Key preview: the window sees a key first, wherever the focus is; it is not consumed. Right
+    // after a modal box closed the application has no focus widget until the window is active
+    // again, while the key judged before the box still travels up from this window's own focus
+    // widget: it must not be judged a second time on the way.
+    QWidget *first = QApplication::focusWidget();
+    if (first == nullptr) {
+        first = focusWidget() ? focusWidget() : this;
+    }
     // While the worksheet covers the grid, keys scroll the worksheet and judge nothing.
     if (watched != first || first->window() != this || !isVisible() || worksheet_->isOpen()) {
         return false;

@@ -6,6 +6,8 @@
 #   click_twips "$START_WID" 3120 1200      # the "Plus" picture
 #   wid="$(wait_window "Schriftliche Addition")" || fail "no trainer"
 #   press Escape; drag_twips "$wid" 1200 4800 5040 3960; screenshot /tmp/shot.png
+#   box="$(wait_box "Fehler")"; box_shows "Fehler" 1 && echo "refused"
+#   shot_twips "$wid" 300 2040 375 255 a.png; ...; images_differ a.png b.png && echo "changed"
 #   wait_exit || fail "the program did not end"
 #
 # Positions are twips of a window's client area (15 twips = 1 pixel at 96 dpi), as the layout
@@ -18,7 +20,8 @@ PROGRAM="${1:?usage: $0 PROGRAM}"
 E2E_NAME="$(basename "$0" .sh)"
 E2E_TMP="$(mktemp -d)"
 E2E_LOG="$E2E_TMP/program.log"
-E2E_ARTIFACTS="${E2E_ARTIFACTS:-$E2E_TMP}"
+# Failure screenshots outlive the run (E2E_TMP is removed at the end).
+E2E_ARTIFACTS="${E2E_ARTIFACTS:-${TMPDIR:-/tmp}/schriftlich-rechnen-e2e}"
 E2E_TIMEOUT="${E2E_TIMEOUT:-10}"
 PROGRAM_PID=""
 PROGRAM_STATUS=""
@@ -115,12 +118,54 @@ window_gone() {
     done
 }
 
+# The id of a visible window titled TITLE other than the window EXCEPT (a message box may carry
+# its window's title); fails after E2E_TIMEOUT seconds.
+wait_box() {
+    local title=$1 except=${2:-} deadline=$((SECONDS + E2E_TIMEOUT)) wid
+    while ((SECONDS < deadline)); do
+        for wid in $(xdotool search --onlyvisible --name "$(title_pattern "$title")" 2>/dev/null); do
+            if [[ "$wid" != "$except" ]]; then
+                echo "$wid"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits until the window with this id is unmapped or destroyed; fails after E2E_TIMEOUT seconds.
+window_closed() {
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    while xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# True when a window titled TITLE becomes visible within SECONDS (fractions allowed): the way to
+# tell that an action brought a message box, or, on false, that it brought none.
+box_shows() {
+    local deadline
+    deadline="$(awk -v now="${EPOCHREALTIME/,/.}" -v wait="$2" 'BEGIN { printf "%.3f", now + wait }')"
+    while true; do
+        window_visible "$1" && return 0
+        awk -v now="${EPOCHREALTIME/,/.}" -v end="$deadline" 'BEGIN { exit !(now < end) }' || return 1
+        sleep 0.05
+    done
+}
+
+# Twips to the nearest pixel.
+px() {
+    echo $((($1 + 7) / 15))
+}
+
 # Moves the pointer to X,Y twips of the window's client area. Positions are taken relative to
 # the client window itself: openbox reparents it into a frame, and `xdotool
 # getwindowgeometry` then reports the position shifted by the frame. (No --sync: it waits for
 # a motion that never comes when the pointer already stands there.)
 pointer_twips() {
-    xdotool mousemove --window "$1" $((($2 + 7) / 15)) $((($3 + 7) / 15))
+    xdotool mousemove --window "$1" "$(px "$2")" "$(px "$3")"
 }
 
 click_twips() {
@@ -132,18 +177,17 @@ press() {
     xdotool key "$1"
 }
 
-# Drags with the left button from X1,Y1 to X2,Y2 (twips of the window's client area) in small
-# steps, as a hand would, so the toolkit sees a real drag.
+# Drags with the left button from X1,Y1 to X2,Y2 (twips of the window's client area) in
+# DRAG_STEPS small steps (default 10), as a hand would, so the toolkit sees a real drag. One
+# xdotool run does it all: a test that drags fifty times should not wait for 600 processes.
 drag_twips() {
-    local wid=$1 x1=$2 y1=$3 x2=$4 y2=$5 step
-    pointer_twips "$wid" "$x1" "$y1" || return 1
-    xdotool mousedown 1
-    for step in $(seq 1 10); do
-        sleep 0.03
-        pointer_twips "$wid" $((x1 + (x2 - x1) * step / 10)) $((y1 + (y2 - y1) * step / 10))
+    local wid=$1 x1=$2 y1=$3 x2=$4 y2=$5 steps=${DRAG_STEPS:-10} step
+    local chain=(mousemove --window "$wid" "$(px "$x1")" "$(px "$y1")" mousedown 1)
+    for ((step = 1; step <= steps; step++)); do
+        chain+=(sleep 0.02 mousemove --window "$wid" "$(px $((x1 + (x2 - x1) * step / steps)))"
+            "$(px $((y1 + (y2 - y1) * step / steps)))")
     done
-    sleep 0.05
-    xdotool mouseup 1
+    xdotool "${chain[@]}" sleep 0.05 mouseup 1
 }
 
 # Makes the window the active one and waits until the window manager has done it.
@@ -154,4 +198,27 @@ activate() {
 # The whole screen as a picture file.
 screenshot() {
     import -window root "$1" 2>/dev/null
+}
+
+# A picture of the rectangle X,Y W x H (twips of the window's client area) as it is on screen.
+shot_twips() {
+    import -window "$1" -crop "$(px "$4")x$(px "$5")+$(px "$2")+$(px "$3")" +repage "$6" 2>/dev/null ||
+        fail "no picture could be taken of window $1"
+}
+
+# True when two pictures of the same size differ in at least one pixel; ends the test when they
+# cannot be compared (a missing file, different sizes).
+images_differ() {
+    compare -metric AE "$1" "$2" null: >/dev/null 2>&1
+    case $? in
+    0) return 1 ;;
+    1) return 0 ;;
+    *) fail "the pictures $1 and $2 could not be compared" ;;
+    esac
+}
+
+# The colour (#RRGGBB) of the pixel at X,Y twips of the window's client area.
+colour_at() {
+    import -window "$1" -crop "1x1+$(px "$2")+$(px "$3")" +repage -depth 8 txt:- 2>/dev/null |
+        grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
 }

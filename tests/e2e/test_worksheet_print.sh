@@ -7,22 +7,6 @@ source "$(dirname "$0")/cups.sh"
 START="Schriftliche Additon und Subtraktion"
 TRAINER="Schriftliche Addition"
 
-# The id of a visible window titled TITLE other than the window EXCEPT (a message box may carry
-# its window's title); fails after E2E_TIMEOUT seconds.
-wait_box() {
-    local title=$1 except=${2:-} deadline=$((SECONDS + E2E_TIMEOUT)) wid
-    while ((SECONDS < deadline)); do
-        for wid in $(xdotool search --onlyvisible --name "$(title_pattern "$title")" 2>/dev/null); do
-            if [[ "$wid" != "$except" ]]; then
-                echo "$wid"
-                return 0
-            fi
-        done
-        sleep 0.1
-    done
-    return 1
-}
-
 # Checks that every result of the first block of a printed solution sheet is the sum of the two
 # operands above it. Reads the text of the sheet on standard input.
 first_block_adds_up() {
