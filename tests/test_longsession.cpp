@@ -48,8 +48,10 @@ const char *const kTrainerNames[] = {"Form1", "Form2", "Form3"};
 // drawing surface more or less fits, a leak of a few dozen bytes per action over 100,000 actions
 // does not.
 constexpr long kHeapGrowthLimitKb = 2 * 1024;
-// Samples of the heap along a session.
+// Samples of the heap along a session, and the session length from which their peaks are held
+// against each other.
 constexpr long kHeapSamples = 40;
+constexpr long kHeapCheckedFrom = 20000;
 
 // Qt's warnings during a session, but for the offscreen platform's note that it cannot raise a
 // window: any other warning is a finding.
@@ -911,8 +913,15 @@ void Pupil::memoryActions(memo *w, std::vector<Choice> &c) {
 }
 
 // The state of the moment while a box is open: a wrong digit stands in its field, and a task
-// called solved is solved.
+// called solved is solved. Ticks of the game's timer come in while its question is open.
 void Pupil::whileBoxOpen(const FakeDialogs::Shown &box) {
+    if (box.title == QStringLiteral("Zahlfange") && box.buttons == Dialogs::Buttons::YesNo) {
+        // The game's timer runs on behind its end question, and may even catch the last digit.
+        for (int ticks = roll(3); ticks > 0; --ticks) {
+            run_->timer.fire();
+        }
+        return;
+    }
     if (!expected_) {
         return;
     }
@@ -1299,10 +1308,13 @@ private Q_SLOTS:
         QVERIFY2(pupil.failure.isEmpty(), qPrintable(pupil.failure));
         QVERIFY(pupil.judgedRight > 0 && pupil.judgedWrong > 0);
 #ifndef __SANITIZE_ADDRESS__
-        // AddressSanitizer keeps freed memory in quarantine; there its leak checker decides.
-        QVERIFY2(pupil.heapPeakSecondHalf - pupil.heapPeakFirstHalf <= kHeapGrowthLimitKb,
-                 qPrintable(QStringLiteral("heap in use grew by %1 kB")
-                                .arg(pupil.heapPeakSecondHalf - pupil.heapPeakFirstHalf)));
+        // AddressSanitizer keeps freed memory in quarantine; there its leak checker decides. A
+        // short session compares halves with different windows shown since the last restart.
+        if (actions_ >= kHeapCheckedFrom) {
+            QVERIFY2(pupil.heapPeakSecondHalf - pupil.heapPeakFirstHalf <= kHeapGrowthLimitKb,
+                     qPrintable(QStringLiteral("heap in use grew by %1 kB")
+                                    .arg(pupil.heapPeakSecondHalf - pupil.heapPeakFirstHalf)));
+        }
 #endif
     }
 };
