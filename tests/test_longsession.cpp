@@ -17,7 +17,6 @@
 #include "worksheet/WorksheetPanel.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -385,8 +384,6 @@ private:
     struct Before {
         std::map<const TrainerWindow *, TrainerState> trainers;
         std::map<const TrainerWindow *, bool> visible;
-        qsizetype documents = 0;
-        qsizetype clipboardTexts = 0;
     };
     enum class Kind { Other, Print, Copy };
 
@@ -398,6 +395,7 @@ private:
     std::vector<TrainerWindow *> trainers() const;
     TrainerControls &controls(TrainerWindow &w);
     QWidget *frontWindow() const;
+    std::vector<const QWidget *> shownWindows() const;
     void bringToPupil(QWidget *window);
     void scriptDialogs();
     void whileBoxOpen(const FakeDialogs::Shown &box);
@@ -511,6 +509,16 @@ QWidget *Pupil::frontWindow() const {
     return nullptr;
 }
 
+std::vector<const QWidget *> Pupil::shownWindows() const {
+    std::vector<const QWidget *> shown;
+    for (QWidget *w : run_->mainWindows()) {
+        if (w->isVisible()) {
+            shown.push_back(w);
+        }
+    }
+    return shown;
+}
+
 TrainerControls &Pupil::controls(TrainerWindow &w) {
     auto found = controls_.find(&w);
     if (found == controls_.end()) {
@@ -568,12 +576,7 @@ void Pupil::step() {
     auto *trainerWindow = qobject_cast<TrainerWindow *>(window);
     shownPoints_ = trainerWindow != nullptr ? controls(*trainerWindow).punkte->text() : QString();
     const QString windowName = window->objectName();
-    std::vector<const QWidget *> shownBefore;
-    for (QWidget *w : run_->mainWindows()) {
-        if (w->isVisible()) {
-            shownBefore.push_back(w);
-        }
-    }
+    const std::vector<const QWidget *> shownBefore = shownWindows();
     perform(window);
     ++actions;
     ++actionsPerWindow[windowName];
@@ -582,13 +585,7 @@ void Pupil::step() {
         ++(expected_->right ? right_ : wrong_)[m];
         ++(expected_->right ? judgedRight : judgedWrong);
     }
-    std::vector<const QWidget *> shownAfter;
-    for (QWidget *w : run_->mainWindows()) {
-        if (w->isVisible()) {
-            shownAfter.push_back(w);
-        }
-    }
-    if (shownAfter != shownBefore) {
+    if (shownWindows() != shownBefore) {
         settle();
     }
     if (run_->windows.quitRequested) {
@@ -596,8 +593,7 @@ void Pupil::step() {
             expect(!w->isVisible(),
                    QStringLiteral("%1 still shown after quit").arg(w->objectName()));
         }
-        expect(info == nullptr || run_->windows.info() == nullptr ||
-                   !run_->windows.info()->isVisible(),
+        expect(run_->windows.info() == nullptr || !run_->windows.info()->isVisible(),
                QStringLiteral("info window still shown after quit"));
         ++restarts;
         start();
@@ -955,10 +951,7 @@ void Pupil::expect(bool ok, const QString &what) {
 }
 
 void Pupil::check(const Before &before) {
-    int shown = 0;
-    for (QWidget *w : run_->mainWindows()) {
-        shown += w->isVisible() ? 1 : 0;
-    }
+    const int shown = run_->shownMainWindows();
     expect(shown == 1, QStringLiteral("%1 of start window, trainers and games shown").arg(shown));
     expect(boxProblem_.isEmpty(), boxProblem_);
     expect(qtWarnings.isEmpty(), QStringLiteral("Qt warns: %1").arg(qtWarnings.join(u'|')));
@@ -1301,15 +1294,16 @@ private Q_SLOTS:
               "with the program closed",
               pupil.atStart.residentKb, pupil.warm.residentKb, pupil.atEnd.residentKb,
               pupil.residentAfterwards);
+        QVERIFY2(pupil.failure.isEmpty(), qPrintable(pupil.failure));
+        QVERIFY(pupil.judgedRight > 0 && pupil.judgedWrong > 0);
+#ifndef __SANITIZE_ADDRESS__
+        // AddressSanitizer keeps freed memory in quarantine and counts no heap; there its leak
+        // checker decides. A short session compares halves with different windows shown since
+        // the last restart.
         qInfo("  with Qt's pixmap cache emptied: resident %ld / %ld / %ld kB; heap in use %ld kB "
               "at start, peaks %ld kB in the first and %ld kB in the second half",
               pupil.atStart.settledKb, pupil.warm.settledKb, pupil.atEnd.settledKb,
               pupil.atStart.heapKb, pupil.heapPeakFirstHalf, pupil.heapPeakSecondHalf);
-        QVERIFY2(pupil.failure.isEmpty(), qPrintable(pupil.failure));
-        QVERIFY(pupil.judgedRight > 0 && pupil.judgedWrong > 0);
-#ifndef __SANITIZE_ADDRESS__
-        // AddressSanitizer keeps freed memory in quarantine; there its leak checker decides. A
-        // short session compares halves with different windows shown since the last restart.
         if (actions_ >= kHeapCheckedFrom) {
             QVERIFY2(pupil.heapPeakSecondHalf - pupil.heapPeakFirstHalf <= kHeapGrowthLimitKb,
                      qPrintable(QStringLiteral("heap in use grew by %1 kB")
