@@ -16,6 +16,8 @@ Entry fromKey(int key) {
     case Qt::Key_CapsLock:
     case Qt::Key_NumLock:
     case Qt::Key_ScrollLock:
+    // X11's group shift, AltGr on some keyboard layouts.
+    case Qt::Key_Mode_switch:
     case Qt::Key_unknown:
     case 0:
         return {false, std::nullopt};

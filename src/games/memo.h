@@ -19,6 +19,9 @@ public:
 
     void activated() override;
 
+    // The board, for tests and tools.
+    const Memory &spiel() const { return game_; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

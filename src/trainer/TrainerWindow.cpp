@@ -161,7 +161,12 @@ void TrainerWindow::buildGrid() {
 void TrainerWindow::buildControls() {
     const QFont knopf = fontPt(9.75, true);
     auto befehl = [this](const char *name, int links, const QString &text, const QFont &font) {
-        return Controls::button(this, name, twipsRect(links, 120, 855, 495), text, font);
+        QPushButton *button =
+            Controls::button(this, name, twipsRect(links, 120, 855, 495), text, font);
+        // Digits and the space bar are typed into this window: a button holding the keyboard
+        // focus would take the space bar as a click, "Ende" without a question.
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
     };
     static const QString einzeln[] = {QStringLiteral("+"), QStringLiteral("-"),
                                       QStringLiteral("einf.")};
