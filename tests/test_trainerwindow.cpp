@@ -235,8 +235,12 @@ void TrainerWindowTest::wrongKeyIsJudgedOnceWhenItsErrorBoxTookTheActivation() {
     QCOMPARE(QApplication::focusWidget(), ende);
     // The error box takes the activation; the window gets it back only some time after the box
     // closed, while the key still travels from the focused button up to the window.
-    p.dialogs.whileOpen = [](const FakeDialogs::Shown &) {
+    // The key's release goes to the box.
+    QWidget box;
+    p.dialogs.whileOpen = [&box](const FakeDialogs::Shown &) {
         QApplication::setActiveWindow(nullptr);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
+        QApplication::sendEvent(&box, &release);
     };
     QKeyEvent press(QEvent::KeyPress, Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
     QApplication::sendEvent(ende, &press);

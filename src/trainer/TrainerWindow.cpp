@@ -376,22 +376,32 @@ bool TrainerWindow::eventFilter(QObject *watched, QEvent *event) {
         }
         return true;
     }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
+        return false;
+    }
+    auto *target = qobject_cast<QWidget *>(watched);
+    const bool ours = target != nullptr && target->window() == this;
+    // The release of a key whose error box is open goes to the box, not here.
+    if (event->type() == QEvent::KeyRelease && ours) {
+        judgedPress_ = nullptr;
+        return false;
+    }
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
-    // Key preview: the window sees a key first, wherever the focus is; it is not consumed. Right
-    // after a modal box closed the application has no focus widget until the window is active
-    // again, while the key judged before the box still travels up from this window's own focus
-    // widget: it must not be judged a second time on the way.
-    QWidget *first = QApplication::focusWidget();
-    if (first == nullptr) {
-        first = focusWidget() ? focusWidget() : this;
-    }
+
+    // Key preview: the window sees a key first, wherever the focus is; it is not consumed. A key
+    // that no control takes travels on up to the window, also after the error box it brought
+    // has closed: the same press is judged only where it was seen first.
+    auto *key = static_cast<QKeyEvent *>(event);
+    const bool samePress = key == judgedPress_ && key->timestamp() == judgedTimestamp_;
     // While the worksheet covers the grid, keys scroll the worksheet and judge nothing.
-    if (watched != first || first->window() != this || !isVisible() || worksheet_->isOpen()) {
+    if (samePress || !ours || !isVisible() || worksheet_->isOpen()) {
         return false;
     }
-    const KeyInput::Entry entry = KeyInput::fromKey(static_cast<QKeyEvent *>(event)->key());
+    judgedPress_ = key;
+    judgedTimestamp_ = key->timestamp();
+    const KeyInput::Entry entry = KeyInput::fromKey(key->key());
     if (entry.isEntry) {
         forward([this, &entry] { trainer_.tasteGedrueckt(entry.character); });
     }

@@ -11,6 +11,7 @@ class KeySymbol;
 class Navigator;
 class PictureBox;
 class QLabel;
+class QKeyEvent;
 class QPushButton;
 class WorksheetPanel;
 struct Platform;
@@ -66,4 +67,7 @@ private:
     QLabel *memoryAngebot_ = nullptr;
     QPushButton *blatt_ = nullptr;
     WorksheetPanel *worksheet_ = nullptr;
+    // The key press judged last, until its release: a press travelling on is not judged again.
+    const QKeyEvent *judgedPress_ = nullptr;
+    quint64 judgedTimestamp_ = 0;
 };
