@@ -24,15 +24,6 @@ cmake --build --preset release -j2 >/dev/null
 
 build="$REPO_ROOT/build/release"
 program="$build/schriftlich-rechnen"
-workdir="$(mktemp -d)"
-program_pid=""
-cleanup() {
-    if [[ -n "$program_pid" ]]; then kill "$program_pid" 2>/dev/null || true; fi
-    stop_x_session
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-trap "exit 130" INT TERM
 
 rows=()
 # row FIGURE OURS REFERENCE RATIO TARGET PASS
@@ -58,7 +49,8 @@ ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'
 }
 
-start_x_session "$workdir"
+open_x_session
+workdir="$XSESSION_DIR"
 
 # --- Start-up and memory after start, against the floor.
 echo "=== Start-up: $runs runs each" >&2
@@ -87,8 +79,8 @@ row "peak RSS, every window + worksheet (MB)" "$rss_all" "-" "-" "<= 45" "$(ok "
 
 # --- Idle CPU: the real program with the addition trainer open, left alone for 10 s.
 echo "=== Idle CPU: 10 s" >&2
-"$program" >"$workdir/program.log" 2>&1 &
-program_pid=$!
+x_launch "$program"
+program_pid=$XSESSION_PROGRAM_PID
 start_wid="$(timeout 10 xdotool search --sync --onlyvisible --name \
     '^Schriftliche Additon und Subtraktion$' | head -n1)"
 # The "Plus" picture Bild1 stands at 2880,960 twips, 495 x 495: its centre in pixels.
@@ -106,12 +98,10 @@ wakeups() {
 cpu_before="$(cpu_ns)" && wake_before="$(wakeups)"
 sleep 10
 cpu_after="$(cpu_ns)" && wake_after="$(wakeups)"
-kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
-program_pid=""
+x_finish
 idle="$(awk -v a="$cpu_before" -v b="$cpu_after" 'BEGIN {printf "%.2f", (b - a) / 1e9 / 10 * 100}')"
 row "idle CPU, trainer open 10 s (%)" "$idle" "-" "-" "0.0 ($((wake_after - wake_before)) wakeups)" \
     "$(awk -v v="$idle" 'BEGIN {print (v < 0.05) ? "yes" : "NO"}')"
-stop_x_session
 
 # --- One pupil entry, offscreen.
 echo "=== Entries" >&2

@@ -19,17 +19,7 @@ cmake --build --preset release -j2 --target schriftlich-rechnen showwindow >/dev
 build="$REPO_ROOT/build/release"
 mkdir -p "$out"
 
-workdir="$(mktemp -d)"
-pid=""
-cleanup() {
-    if [[ -n "$pid" ]]; then kill "$pid" 2>/dev/null || true; fi
-    stop_x_session
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-trap "exit 130" INT TERM
-
-start_x_session "$workdir"
+open_x_session
 export QT_SCALE_FACTOR="$scale"
 
 # The id of the visible window with exactly this title.
@@ -66,8 +56,7 @@ trainer() {
     shot "$wid" "$name-gap"
 }
 
-"$build/schriftlich-rechnen" >"$workdir/program.log" 2>&1 &
-pid=$!
+x_launch "$build/schriftlich-rechnen"
 start="$(window "Schriftliche Additon und Subtraktion")"
 shot "$start" start-window
 
@@ -86,23 +75,20 @@ click "$wid" $((960 + 427)) 367
 trainer "$start" 3840 "Schriftliche Subtraktion" subtraction
 click "$(window "Schriftliche Subtraktion")" $((960 + 427)) 367
 trainer "$start" 4800 "Schriftliche Addition und Subtraktion" mixed
-kill "$pid" && wait "$pid" 2>/dev/null || true
+x_finish
 
 # The number-catch game draws its digits at their first jump (3 s at the start speed) and the
 # "+" at its first move; the memory game shows two cards turned over.
-"$build/bench/showwindow" Form4 >"$workdir/Form4.log" 2>&1 &
-pid=$!
+x_launch "$build/bench/showwindow" Form4
 wid="$(window "Zahlfange")"
 sleep 3.5
 xdotool windowactivate --sync "$wid" key Left
 shot "$wid" number-catch
-kill "$pid" && wait "$pid" 2>/dev/null || true
+x_finish
 
-"$build/bench/showwindow" memo >"$workdir/memo.log" 2>&1 &
-pid=$!
+x_launch "$build/bench/showwindow" memo
 wid="$(window "Memory")"
 click "$wid" $((1080 + 1267)) $((240 + 247))
 click "$wid" $((3720 + 1267)) $((240 + 247))
 shot "$wid" memory
-kill "$pid" && wait "$pid" 2>/dev/null || true
-pid=""
+x_finish

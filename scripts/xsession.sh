@@ -2,12 +2,44 @@
 # Sourced, not run:
 #
 #   source scripts/xsession.sh
-#   start_x_session "$workdir"   # sets DISPLAY and XDG_RUNTIME_DIR; logs go to $workdir
-#   ...
-#   stop_x_session               # also safe when the session never started
+#   open_x_session         # sets DISPLAY and XDG_RUNTIME_DIR; scratch folder XSESSION_DIR
+#   x_launch PROGRAM ARGS  # in the background, output to XSESSION_DIR/program.log
+#   x_finish               # ends it
+#
+# When the script exits, a program still running, the session and the scratch folder (mode
+# 0700, it holds the logs) are gone.
 
+XSESSION_DIR=""
+XSESSION_PROGRAM_PID=""
 XSESSION_XVFB_PID=""
 XSESSION_OPENBOX_PID=""
+
+open_x_session() {
+    XSESSION_DIR="$(mktemp -d)"
+    trap close_x_session EXIT
+    trap "exit 130" INT TERM
+    start_x_session "$XSESSION_DIR"
+}
+
+x_launch() {
+    "$@" >>"$XSESSION_DIR/program.log" 2>&1 &
+    XSESSION_PROGRAM_PID=$!
+}
+
+x_finish() {
+    if [[ -n "$XSESSION_PROGRAM_PID" ]]; then
+        kill "$XSESSION_PROGRAM_PID" 2>/dev/null || true
+        wait "$XSESSION_PROGRAM_PID" 2>/dev/null || true
+        XSESSION_PROGRAM_PID=""
+    fi
+    return 0
+}
+
+close_x_session() {
+    x_finish
+    stop_x_session
+    if [[ -n "$XSESSION_DIR" ]]; then rm -rf "$XSESSION_DIR"; fi
+}
 
 start_x_session() {
     local workdir="$1"
