@@ -16,7 +16,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMimeData>
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include <QImageReader>
 #include <QPainter>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "platform/SystemClock.h"
 
 #include <QTime>
-#include <QtTest>
+#include <QTest>
 
 class TestClock : public QObject {
     Q_OBJECT

@@ -14,7 +14,7 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 // The whole program as it runs on a screen of twice the usual pixel density (QT_SCALE_FACTOR=2,

@@ -1,7 +1,7 @@
 #include "platform/IconPainter.h"
 
 #include <QPainter>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QRect>
 #include <QWidget>
-#include <QtTest>
+#include <QTest>
 
 // Holding a window's controls against the rows of its layout table.
 namespace LayoutCheck {
