@@ -90,7 +90,8 @@ int main(int argc, char *argv[]) {
 
     if (p.dialogs.count() != 0 || window.trainer().fehler() != 0 ||
         window.trainer().punkte() < count) {
-        std::fprintf(stderr, "entry: an entry was not judged right (%d boxes, %d errors, %d points)\n",
+        std::fprintf(stderr,
+                     "entry: an entry was not judged right (%d boxes, %d errors, %d points)\n",
                      p.dialogs.count(), window.trainer().fehler(), window.trainer().punkte());
         return 1;
     }

@@ -1,7 +1,7 @@
 #include "platform/SystemClock.h"
 
-#include <QTime>
 #include <QTest>
+#include <QTime>
 
 class TestClock : public QObject {
     Q_OBJECT

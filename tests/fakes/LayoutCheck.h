@@ -3,8 +3,8 @@
 #include "platform/Twips.h"
 
 #include <QRect>
-#include <QWidget>
 #include <QTest>
+#include <QWidget>
 
 // Holding a window's controls against the rows of its layout table.
 namespace LayoutCheck {
