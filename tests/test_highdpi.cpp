@@ -21,13 +21,13 @@
 // set in main() before the application starts).
 namespace {
 
-struct Fenster {
+struct ShownWindow {
     TestPlatform p;
     Modul1 modul1;
     FakeTimer timer;
     std::unique_ptr<QWidget> window;
 
-    explicit Fenster(const QString &name) {
+    explicit ShownWindow(const QString &name) {
         if (name == QStringLiteral("Form0")) {
             window = std::make_unique<Form0>(p.platform, p.navigator);
         } else if (name == QStringLiteral("Form1")) {
@@ -94,8 +94,8 @@ private Q_SLOTS:
     void windowsKeepTheirSizeAndDrawTwiceThePixels() {
         QFETCH(QString, name);
         QFETCH(QSize, twipsSize);
-        Fenster fenster(name);
-        QWidget &window = *fenster.window;
+        ShownWindow fixture(name);
+        QWidget &window = *fixture.window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.devicePixelRatioF(), 2.0);
         // The layout is in twips and stays so: the same client size and the same positions of
@@ -118,10 +118,10 @@ private Q_SLOTS:
     }
     void pictureBoxIconsArePaintedAtTheScreensDensity() {
         QFETCH(QString, name);
-        Fenster fenster(name);
-        QVERIFY(QTest::qWaitForWindowExposed(fenster.window.get()));
+        ShownWindow fixture(name);
+        QVERIFY(QTest::qWaitForWindowExposed(fixture.window.get()));
         int checked = 0;
-        for (PictureBox *box : fenster.window->findChildren<PictureBox *>()) {
+        for (PictureBox *box : fixture.window->findChildren<PictureBox *>()) {
             if (!box->icon()) {
                 continue;
             }
