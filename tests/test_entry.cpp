@@ -3,7 +3,7 @@
 #include "trainer/Trainer.h"
 #include "trainer/Zahlenzeile.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "platform/IconPainter.h"
 
 #include <QPainter>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -115,17 +115,25 @@ private Q_SLOTS:
         }
     }
 
-    void windowIconOffersEverySize() {
-        const QIcon icon = IconPainter::windowIcon();
-        QList<int> sizes;
-        for (const QSize &size : icon.availableSizes()) {
-            QCOMPARE(size.width(), size.height());
-            sizes.append(size.width());
+    void windowIconIsPaintedAtEveryRequestedSize_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qreal>("density");
+        for (const int size : {16, 24, 37, 48, 128, 256}) {
+            QTest::addRow("%d px", size) << size << qreal(1);
         }
-        std::sort(sizes.begin(), sizes.end());
-        QCOMPARE(sizes, (QList<int>{16, 24, 32, 48, 64, 128, 256}));
-        const QImage image = icon.pixmap(48, 48).toImage();
-        QVERIFY(paintedPixels(image, image.rect()) >= 48 * 48 / 5);
+        QTest::newRow("32 px at double density") << 32 << qreal(2);
+    }
+    void windowIconIsPaintedAtEveryRequestedSize() {
+        QFETCH(int, size);
+        QFETCH(qreal, density);
+        const QPixmap pixmap = IconPainter::windowIcon().pixmap(QSize(size, size), density);
+        const int pixels = qRound(size * density);
+        QCOMPARE(pixmap.size(), QSize(pixels, pixels));
+        QCOMPARE(pixmap.devicePixelRatio(), density);
+        // Painted for that size on a transparent ground, not a fixed drawing enlarged or shrunk.
+        QImage shown = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        shown.setDevicePixelRatio(1);
+        QCOMPARE(shown, render(Icon::Program, pixels, QRectF(0, 0, pixels, pixels)));
     }
 };
 

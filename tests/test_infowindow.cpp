@@ -8,7 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 class TestInfoWindow : public QObject {

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
-#include <QtTest>
+#include <QTest>
 
 using Cell = NumberCatch::Cell;
 using Direction = NumberCatch::Direction;

@@ -9,7 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(Modul)
 Q_DECLARE_METATYPE(Rechenblatt::Blatt)

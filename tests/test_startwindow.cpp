@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 namespace {

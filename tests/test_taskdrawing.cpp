@@ -3,7 +3,7 @@
 #include "trainer/Zahlenzeile.h"
 
 #include <QSet>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "platform/QtTimer.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestTimer : public QObject {
     Q_OBJECT

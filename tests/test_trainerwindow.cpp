@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "worksheet/Rechenblatt.h"
 
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(Modul)
 Q_DECLARE_METATYPE(Rechenblatt::Blatt)

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(Modul)
 

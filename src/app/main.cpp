@@ -1,17 +1,6 @@
-#include "app/Windows.h"
-#include "platform/Platform.h"
-#include "platform/QtClipboard.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtPrinter.h"
-#include "platform/QtScreen.h"
-#include "platform/QtTimer.h"
-#include "platform/Random.h"
-#include "platform/SystemClock.h"
+#include "app/Program.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -39,27 +28,7 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("schriftlich-rechnen"));
-    QApplication::setDesktopFileName(QStringLiteral("de.schriftlich_rechnen.SchriftlichRechnen"));
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    QTranslator qtGerman;
-    if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtGerman);
-    }
-
-    QtDialogs dialogs;
-    SystemClock clock;
-    Random random(
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    QtScreen screen;
-    QtPrinter printer;
-    QtClipboard clipboard;
-    QtTimer gameTimer;
-    Platform platform{dialogs, clock, random, screen, printer, clipboard};
-
-    Windows windows(platform, gameTimer);
-    windows.start();
+    Program program;
+    program.windows().start();
     return QApplication::exec();
 }

@@ -1,8 +1,9 @@
 #include "platform/IconPainter.h"
 
+#include "platform/IconEngine.h"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPolygonF>
 #include <cmath>
 #include <numbers>
@@ -301,15 +302,8 @@ void paint(QPainter &painter, Icon icon, const QRectF &target) {
 }
 
 QIcon windowIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(painter, Icon::Program, QRectF(0, 0, size, size));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    // Shared by every window; the desktop asks for the sizes it shows.
+    static const QIcon icon(new IconEngine(Icon::Program));
     return icon;
 }
 

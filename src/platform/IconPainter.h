@@ -10,6 +10,6 @@ class QPainter;
 // Draws each Icon into any rectangle; the artwork is defined on a 32 x 32 grid and scaled.
 namespace IconPainter {
 void paint(QPainter &painter, Icon icon, const QRectF &target);
-// A QIcon for window frames, rendered at the sizes the desktop asks for.
+// The windows' own icon, painted at whatever size the desktop asks for.
 QIcon windowIcon();
 } // namespace IconPainter

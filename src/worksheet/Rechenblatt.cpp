@@ -5,6 +5,8 @@
 #include "trainer/Rechenart.h"
 #include "trainer/Zahlenzeile.h"
 
+#include <array>
+
 namespace {
 
 constexpr int aufgabenJeBlock = 6;
@@ -58,37 +60,42 @@ Plan planFuer(Modul modul) {
             QStringLiteral("Schriftliche Addition und Subtraktion (Lösungsblatt)")};
 }
 
-// One task as the cells of its block's row lines, top to bottom. Addition shows a + b (+ c) = s,
-// subtraction the same numbers as s - b (- c) = a, so its result is always the three-digit a.
-QStringList aufgabeZeichnen(const Block &block, const Rechenblatt::Draw &draw) {
-    QList<int> operanden;
+// One task appended as a cell to each of its block's row lines, top to bottom. Addition shows
+// a + b (+ c) = s, subtraction the same numbers as s - b (- c) = a, so its result is always the
+// three-digit a. The cells go straight into the lines: a sheet is drawn often and quickly.
+void aufgabeZeichnen(const Block &block, const Rechenblatt::Draw &draw, QStringList &zeilen) {
+    std::array<int, 3> operanden{};
+    int summe = 0;
     for (int i = 0; i < block.operanden; ++i) {
         const bool letzter = i == block.operanden - 1;
-        operanden.append(letzter ? draw(1000, 1) : draw(900, 100));
-    }
-    int summe = 0;
-    for (int operand : operanden) {
-        summe += operand;
+        operanden.at(static_cast<std::size_t>(i)) = letzter ? draw(1000, 1) : draw(900, 100);
+        summe += operanden.at(static_cast<std::size_t>(i));
     }
     const bool addition = block.art == Rechenart::Addition;
     const QString vorzeichen = addition ? QStringLiteral("+") : QStringLiteral("-");
-    QStringList zellen{spacer + zahlenzeile(addition ? operanden.first() : summe)};
-    for (int i = 1; i < operanden.size(); ++i) {
-        zellen.append(vorzeichen + zahlenzeile(operanden[i]));
+    auto zeile = zeilen.begin();
+    auto zelle = [&zeile](const QString &vorne, const QString &hinten) {
+        *zeile += vorne;
+        *zeile += hinten;
+        *zeile += cellEnd;
+        ++zeile;
+    };
+    zelle(spacer, zahlenzeile(addition ? operanden[0] : summe));
+    for (int i = 1; i < block.operanden; ++i) {
+        zelle(vorzeichen, zahlenzeile(operanden.at(static_cast<std::size_t>(i))));
     }
-    zellen.append(QStringLiteral("_____"));
-    zellen.append(spacer + zahlenzeile(addition ? summe : operanden.first()));
-    zellen.append(QStringLiteral("-----"));
-    return zellen;
+    zelle(QStringLiteral("_____"), QString());
+    zelle(spacer, zahlenzeile(addition ? summe : operanden[0]));
+    zelle(QStringLiteral("-----"), QString());
 }
 
 QStringList blockZeichnen(const Block &block, const Rechenblatt::Draw &draw) {
     QStringList zeilen(block.zeilen());
+    for (QString &zeile : zeilen) {
+        zeile.reserve(aufgabenJeBlock * (4 + 4 + cellEnd.size()));
+    }
     for (int k = 0; k < aufgabenJeBlock; ++k) {
-        const QStringList zellen = aufgabeZeichnen(block, draw);
-        for (int i = 0; i < zeilen.size(); ++i) {
-            zeilen[i] += zellen[i] + cellEnd;
-        }
+        aufgabeZeichnen(block, draw, zeilen);
     }
     return zeilen;
 }
@@ -149,13 +156,17 @@ QStringList Rechenblatt::druckZeilen(const QStringList &lines, Modul modul, Blat
 }
 
 QString Rechenblatt::ablageText(const QStringList &lines, Modul modul) {
-    QString text;
-    for (const QString &line : aufgabenZeilen(lines, modul)) {
-        text += line + lineEnd;
+    const QStringList alle =
+        aufgabenZeilen(lines, modul) + QStringList{QString(), QString()} + lines;
+    qsizetype length = 0;
+    for (const QString &line : alle) {
+        length += line.size() + lineEnd.size();
     }
-    text += lineEnd + lineEnd;
-    for (const QString &line : lines) {
-        text += line + lineEnd;
+    QString text;
+    text.reserve(length);
+    for (const QString &line : alle) {
+        text += line;
+        text += lineEnd;
     }
     return text;
 }

@@ -3,8 +3,8 @@
 #include "platform/Twips.h"
 
 #include <QRect>
+#include <QTest>
 #include <QWidget>
-#include <QtTest>
 
 // Holding a window's controls against the rows of its layout table.
 namespace LayoutCheck {

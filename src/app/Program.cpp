@@ -1,0 +1,17 @@
+#include "app/Program.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <chrono>
+
+Program::Program()
+    : random_(
+          static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())) {
+    QApplication::setApplicationName(QStringLiteral("schriftlich-rechnen"));
+    QApplication::setDesktopFileName(QStringLiteral("de.schriftlich_rechnen.SchriftlichRechnen"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (qtGerman_.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtGerman_);
+    }
+}

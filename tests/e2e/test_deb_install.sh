@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# CPack builds a Debian package whose dependencies are Debian's Qt packages; unpacked into a
+# scratch root, the installed program starts and shows its start window.
+source "$(dirname "$0")/lib.sh"
+
+BUILD="$(dirname "$PROGRAM")"
+SCRATCH="$E2E_TMP/deb"
+ID=de.schriftlich_rechnen.SchriftlichRechnen
+
+cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$SCRATCH" >"$E2E_TMP/cpack.log" 2>&1 ||
+    { cat "$E2E_TMP/cpack.log" >&2; fail "cpack did not build the package"; }
+deb="$(ls "$SCRATCH"/schriftlich-rechnen_*.deb 2>/dev/null | head -n1)"
+[[ -n "$deb" ]] || fail "no .deb in $SCRATCH"
+
+depends="$(dpkg-deb -f "$deb" Depends)"
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
+    [[ ", $depends," == *", $package "* ]] || fail "Depends lacks $package: $depends"
+done
+[[ "$(dpkg-deb -f "$deb" Package)" == schriftlich-rechnen ]] || fail "wrong package name"
+
+root="$SCRATCH/root"
+dpkg-deb -x "$deb" "$root" || fail "the package does not unpack"
+for file in usr/bin/schriftlich-rechnen usr/share/applications/$ID.desktop \
+    usr/share/metainfo/$ID.metainfo.xml usr/share/icons/hicolor/scalable/apps/$ID.svg; do
+    [[ -e "$root/$file" ]] || fail "the package lacks $file"
+done
+
+PROGRAM="$root/usr/bin/schriftlich-rechnen"
+open_start_window
+# The exit picture, then "Ja": the installed program ends normally.
+click_twips "$START_WID" 1200 1200
+box="$(wait_window "Schriftliche Addition und Subtraktion")" || fail "no exit question"
+activate "$box"
+press Tab
+press space
+wait_exit || fail "the installed program did not end"
+[[ "$PROGRAM_STATUS" == 0 ]] || fail "the installed program ended with status $PROGRAM_STATUS"
+echo "PASS: Debian package"

@@ -1,0 +1,152 @@
+#include "app/Form0.h"
+#include "app/Modul1.h"
+#include "app/QUVLABEL.h"
+#include "fakes/FakeTimer.h"
+#include "fakes/TestPlatform.h"
+#include "games/Form4.h"
+#include "games/memo.h"
+#include "platform/IconPainter.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+#include "trainer/Form1.h"
+#include "trainer/Form2.h"
+#include "trainer/Form3.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QTest>
+#include <memory>
+
+// The whole program as it runs on a screen of twice the usual pixel density (QT_SCALE_FACTOR=2,
+// set in main() before the application starts).
+namespace {
+
+struct ShownWindow {
+    TestPlatform p;
+    Modul1 modul1;
+    FakeTimer timer;
+    std::unique_ptr<QWidget> window;
+
+    explicit ShownWindow(const QString &name) {
+        if (name == QStringLiteral("Form0")) {
+            window = std::make_unique<Form0>(p.platform, p.navigator);
+        } else if (name == QStringLiteral("Form1")) {
+            window = std::make_unique<Form1>(p.platform, p.navigator);
+        } else if (name == QStringLiteral("Form2")) {
+            window = std::make_unique<Form2>(p.platform, p.navigator);
+        } else if (name == QStringLiteral("Form3")) {
+            window = std::make_unique<Form3>(p.platform, p.navigator);
+        } else if (name == QStringLiteral("QUVLABEL")) {
+            window = std::make_unique<QUVLABEL>(p.platform);
+        } else if (name == QStringLiteral("Form4")) {
+            window = std::make_unique<Form4>(p.platform, p.navigator, modul1, timer);
+        } else {
+            window = std::make_unique<memo>(p.platform, p.navigator);
+        }
+        window->show();
+    }
+};
+
+void addWindowRows() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("twipsSize");
+    QTest::newRow("start window") << QStringLiteral("Form0") << QSize(6390, 7485);
+    QTest::newRow("addition") << QStringLiteral("Form1") << QSize(7845, 5700);
+    QTest::newRow("subtraction") << QStringLiteral("Form2") << QSize(7845, 5685);
+    QTest::newRow("mixed") << QStringLiteral("Form3") << QSize(7845, 5670);
+    QTest::newRow("info window") << QStringLiteral("QUVLABEL") << QSize(3510, 4005);
+    QTest::newRow("number catch") << QStringLiteral("Form4") << QSize(7245, 5085);
+    QTest::newRow("memory") << QStringLiteral("memo") << QSize(6540, 5805);
+}
+
+// The box's picture as PictureBox lays it out, painted straight at the given density.
+QImage iconPicture(const PictureBox &box, qreal density) {
+    QImage image(box.size() * density, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(density);
+    image.fill(box.palette().color(QPalette::Window));
+    QPainter painter(&image);
+    IconPainter::paint(painter, *box.icon(),
+                       QRectF((box.width() - 32) / 2.0, (box.height() - 32) / 2.0, 32, 32));
+    return image;
+}
+
+// Pixels that differ clearly in any colour channel.
+int differingPixels(const QImage &a, const QImage &b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            const int distance = std::max(
+                {qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q))});
+            count += distance > 32 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+class TestHighDpi : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void windowsKeepTheirSizeAndDrawTwiceThePixels_data() { addWindowRows(); }
+    void windowsKeepTheirSizeAndDrawTwiceThePixels() {
+        QFETCH(QString, name);
+        QFETCH(QSize, twipsSize);
+        ShownWindow fixture(name);
+        QWidget &window = *fixture.window;
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.devicePixelRatioF(), 2.0);
+        // The layout is in twips and stays so: the same client size and the same positions of
+        // every control, each now drawn with four pixels for one.
+        QCOMPARE(window.size(), QSize(twips(twipsSize.width()), twips(twipsSize.height())));
+        const QPixmap shot = window.grab();
+        QCOMPARE(shot.devicePixelRatio(), 2.0);
+        QCOMPARE(shot.size(), window.size() * 2);
+        for (const QWidget *child : window.findChildren<QWidget *>()) {
+            QCOMPARE(child->devicePixelRatioF(), 2.0);
+        }
+    }
+
+    void pictureBoxIconsArePaintedAtTheScreensDensity_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("start window") << QStringLiteral("Form0");
+        QTest::newRow("trainer") << QStringLiteral("Form1");
+        QTest::newRow("info window") << QStringLiteral("QUVLABEL");
+        QTest::newRow("number catch") << QStringLiteral("Form4");
+    }
+    void pictureBoxIconsArePaintedAtTheScreensDensity() {
+        QFETCH(QString, name);
+        ShownWindow fixture(name);
+        QVERIFY(QTest::qWaitForWindowExposed(fixture.window.get()));
+        int checked = 0;
+        for (PictureBox *box : fixture.window->findChildren<PictureBox *>()) {
+            if (!box->icon()) {
+                continue;
+            }
+            const QImage shown = box->grab().toImage();
+            QCOMPARE(shown.size(), box->size() * 2);
+            const QImage sharp = iconPicture(*box, 2);
+            // A picture drawn for one density and enlarged is blurred at every edge.
+            const QImage enlarged = iconPicture(*box, 1).scaled(
+                box->size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const int pixels = shown.width() * shown.height();
+            QVERIFY2(differingPixels(shown, sharp) <= pixels / 200,
+                     qPrintable(box->objectName() + QStringLiteral(" is not drawn sharp")));
+            QVERIFY2(differingPixels(sharp, enlarged) > pixels / 200,
+                     qPrintable(box->objectName() + QStringLiteral(": sharp and enlarged agree")));
+            ++checked;
+        }
+        QVERIFY(checked > 0);
+    }
+};
+
+int main(int argc, char *argv[]) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestHighDpi test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_highdpi.moc"
