@@ -1,8 +1,7 @@
 #include "app/Form0.h"
 #include "app/QUVLABEL.h"
 #include "app/Windows.h"
-#include "fakes/FakeTimer.h"
-#include "fakes/TestPlatform.h"
+#include "fakes/TestProgram.h"
 #include "games/Form4.h"
 #include "games/memo.h"
 #include "trainer/TrainerWindow.h"
@@ -12,20 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-// The program's main windows that are shown now: start window, trainers and games.
-int shownMainWindows(const Windows &windows) {
-    int shown = 0;
-    for (const QWidget *window : {static_cast<const QWidget *>(windows.startWindow()),
-                                  static_cast<const QWidget *>(windows.trainer(Modul::Addition)),
-                                  static_cast<const QWidget *>(windows.trainer(Modul::Subtraktion)),
-                                  static_cast<const QWidget *>(windows.trainer(Modul::Gemischt)),
-                                  static_cast<const QWidget *>(windows.numberCatch()),
-                                  static_cast<const QWidget *>(windows.memory())}) {
-        shown += window != nullptr && window->isVisible();
-    }
-    return shown;
-}
 
 void sendActivation(QWidget *window) {
     QEvent activate(QEvent::WindowActivate);
@@ -49,9 +34,8 @@ private Q_SLOTS:
 };
 
 void WindowsTest::startShowsOnlyTheStartWindowAndCreatesNothingElse() {
-    TestPlatform p;
-    FakeTimer timer;
-    Windows windows(p.platform, timer);
+    TestProgram program;
+    Windows &windows = program.windows;
     windows.start();
     QVERIFY(windows.startWindow() && windows.startWindow()->isVisible());
     QVERIFY(!windows.trainer(Modul::Addition) && !windows.info() && !windows.numberCatch() &&
@@ -61,30 +45,28 @@ void WindowsTest::startShowsOnlyTheStartWindowAndCreatesNothingElse() {
 }
 
 void WindowsTest::everyHandOverLeavesExactlyOneMainWindowInFront() {
-    TestPlatform p;
-    FakeTimer timer;
-    Windows windows(p.platform, timer);
+    TestProgram program;
+    Windows &windows = program.windows;
     windows.start();
     windows.showTrainer(Modul::Subtraktion);
-    QCOMPARE(shownMainWindows(windows), 1);
+    QCOMPARE(program.shownMainWindows(), 1);
     QVERIFY(windows.trainer(Modul::Subtraktion)->isVisible());
     windows.showNumberCatch();
-    QCOMPARE(shownMainWindows(windows), 1);
+    QCOMPARE(program.shownMainWindows(), 1);
     QVERIFY(windows.numberCatch()->isVisible());
     windows.showStartWindow();
     windows.showTrainer(Modul::Gemischt);
     windows.showMemory();
-    QCOMPARE(shownMainWindows(windows), 1);
+    QCOMPARE(program.shownMainWindows(), 1);
     QVERIFY(windows.memory()->isVisible());
     windows.showInfo();
-    QCOMPARE(shownMainWindows(windows), 1);
+    QCOMPARE(program.shownMainWindows(), 1);
     QVERIFY2(windows.info()->isVisible(), "the info window stands beside the others");
 }
 
 void WindowsTest::trainerKeepsItsStateAcrossVisitsAndDrawsAFreshTask() {
-    TestPlatform p;
-    FakeTimer timer;
-    Windows windows(p.platform, timer);
+    TestProgram program;
+    Windows &windows = program.windows;
     windows.start();
     windows.showTrainer(Modul::Addition);
     TrainerWindow *trainer = windows.trainer(Modul::Addition);
@@ -103,9 +85,8 @@ void WindowsTest::trainerKeepsItsStateAcrossVisitsAndDrawsAFreshTask() {
 }
 
 void WindowsTest::ownMessageBoxClosingIsNoActivation() {
-    TestPlatform p;
-    FakeTimer timer;
-    Windows windows(p.platform, timer);
+    TestProgram program;
+    Windows &windows = program.windows;
     windows.start();
     windows.showTrainer(Modul::Gemischt);
     TrainerWindow *trainer = windows.trainer(Modul::Gemischt);
@@ -116,9 +97,8 @@ void WindowsTest::ownMessageBoxClosingIsNoActivation() {
 }
 
 void WindowsTest::returningFromTheInfoWindowActivatesTheTrainer() {
-    TestPlatform p;
-    FakeTimer timer;
-    Windows windows(p.platform, timer);
+    TestProgram program;
+    Windows &windows = program.windows;
     windows.start();
     windows.showTrainer(Modul::Addition);
     TrainerWindow *trainer = windows.trainer(Modul::Addition);
@@ -133,9 +113,8 @@ void WindowsTest::returningFromTheInfoWindowActivatesTheTrainer() {
 }
 
 void WindowsTest::infoCheckBoxSurvivesHidingButNotTheCloseBox() {
-    TestPlatform p;
-    FakeTimer timer;
-    Windows windows(p.platform, timer);
+    TestProgram program;
+    Windows &windows = program.windows;
     windows.start();
     windows.showTrainer(Modul::Addition);
     windows.showInfo();
@@ -161,18 +140,16 @@ void WindowsTest::infoCheckBoxSurvivesHidingButNotTheCloseBox() {
 }
 
 void WindowsTest::printRequestCreatesTheInfoWindowHiddenAndLocked() {
-    TestPlatform p;
-    FakeTimer timer;
-    Windows windows(p.platform, timer);
+    TestProgram program;
+    Windows &windows = program.windows;
     windows.start();
     QVERIFY(windows.printingLocked());
     QVERIFY(windows.info() && !windows.info()->isVisible());
 }
 
 void WindowsTest::numberCatchStartsFromTheSharedStartValues() {
-    TestPlatform p;
-    FakeTimer timer;
-    Windows windows(p.platform, timer);
+    TestProgram program;
+    Windows &windows = program.windows;
     windows.start();
     windows.showNumberCatch();
     const Modul1 &state = windows.modul1();
@@ -183,18 +160,17 @@ void WindowsTest::numberCatchStartsFromTheSharedStartValues() {
         QCOMPARE(state.zifferX.at(static_cast<std::size_t>(i)), i + 3);
         QCOMPARE(state.zifferY.at(static_cast<std::size_t>(i)), i + 3);
     }
-    QVERIFY(timer.isEnabled());
+    QVERIFY(program.timer.isEnabled());
 }
 
 void WindowsTest::quitHidesEveryWindow() {
-    TestPlatform p;
-    FakeTimer timer;
-    Windows windows(p.platform, timer);
+    TestProgram program;
+    Windows &windows = program.windows;
     windows.start();
     windows.showTrainer(Modul::Addition);
     windows.showInfo();
     windows.quit();
-    QCOMPARE(shownMainWindows(windows), 0);
+    QCOMPARE(program.shownMainWindows(), 0);
     QVERIFY(!windows.info()->isVisible());
 }
 
