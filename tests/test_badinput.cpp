@@ -15,7 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 #include <functional>
 

@@ -24,7 +24,7 @@
 #include <QPixmapCache>
 #include <QScrollBar>
 #include <QUrl>
-#include <QtTest>
+#include <QTest>
 #include <chrono>
 #include <functional>
 #include <malloc.h>

@@ -8,7 +8,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
