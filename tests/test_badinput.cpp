@@ -14,8 +14,8 @@
 #include <QMetaEnum>
 #include <QMimeData>
 #include <QPushButton>
-#include <QUrl>
 #include <QTest>
+#include <QUrl>
 #include <algorithm>
 #include <functional>
 

@@ -23,8 +23,8 @@
 #include <QMimeData>
 #include <QPixmapCache>
 #include <QScrollBar>
-#include <QUrl>
 #include <QTest>
+#include <QUrl>
 #include <chrono>
 #include <functional>
 #include <malloc.h>
