@@ -1,4 +1,5 @@
 #include "entry/TileMime.h"
+#include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
 #include "platform/Twips.h"
 #include "trainer/Form1.h"
@@ -32,11 +33,7 @@ bool dropTile(QWidget *target, int digit) {
 }
 
 template <typename T = QWidget> T *control(QWidget &window, const char *name) {
-    auto *found = window.findChild<T *>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no control %s", name);
-    }
-    return found;
+    return LayoutCheck::control<T>(&window, name);
 }
 
 QString text(QWidget &window, const char *name) {

@@ -102,21 +102,21 @@ bool Windows::printingLocked() {
 
 void Windows::quit() {
     // Ends the run at once: no window is closed one by one, nothing is asked or saved.
-    for (QWidget *window : std::initializer_list<QWidget *>{
-             form0_.get(), trainers_[0].get(), trainers_[1].get(), trainers_[2].get(), info_.get(),
-             form4_.get(), memo_.get()}) {
+    for (QWidget *window : mainWindows()) {
         if (window) {
             window->removeEventFilter(this);
             window->hide();
         }
     }
+    if (info_) {
+        info_->removeEventFilter(this);
+        info_->hide();
+    }
     QCoreApplication::exit(0);
 }
 
 void Windows::bringToFront(QWidget *window) {
-    for (QWidget *other :
-         std::initializer_list<QWidget *>{form0_.get(), trainers_[0].get(), trainers_[1].get(),
-                                          trainers_[2].get(), form4_.get(), memo_.get()}) {
+    for (QWidget *other : mainWindows()) {
         if (other && other != window) {
             other->hide();
         }
@@ -125,6 +125,11 @@ void Windows::bringToFront(QWidget *window) {
     window->raise();
     window->activateWindow();
     activate(window);
+}
+
+std::array<QWidget *, 6> Windows::mainWindows() const {
+    return {form0_.get(),       trainers_[0].get(), trainers_[1].get(),
+            trainers_[2].get(), form4_.get(),       memo_.get()};
 }
 
 void Windows::activate(QWidget *window) {

@@ -50,6 +50,8 @@ protected:
 private:
     // Hides whichever of start window, trainer and game is in front and shows this one.
     void bringToFront(QWidget *window);
+    // Start window, trainers and games (nullptr where not created yet): one of them is in front.
+    std::array<QWidget *, 6> mainWindows() const;
     void activate(QWidget *window);
     QUVLABEL &infoWindow();
     template <typename T> T &watch(std::unique_ptr<T> &slot, std::unique_ptr<T> created);

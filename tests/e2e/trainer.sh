@@ -82,13 +82,15 @@ entry_refused() {
     close_error_box
 }
 
-# Drops the tiles 0..9 on the field at X,Y until one is not refused: that digit is then in
-# RIGHT_DIGIT and the number of refused tiles in WRONG_TRIES. False when all ten were refused.
-find_right_drop() {
-    local digit
+# Enters 0..9 with the command given (drop_digit X Y, or key_digit) until one is not refused:
+# that digit is then in RIGHT_DIGIT and the number of refused ones in WRONG_TRIES. False when
+# all ten were refused.
+find_right_with() {
+    local enter=$1 digit
+    shift
     WRONG_TRIES=0
     for digit in 0 1 2 3 4 5 6 7 8 9; do
-        drop_digit "$digit" "$1" "$2"
+        "$enter" "$digit" "$@"
         if ! entry_refused; then
             RIGHT_DIGIT=$digit
             return 0
@@ -98,17 +100,12 @@ find_right_drop() {
     return 1
 }
 
-# Types 0..9 until one is not refused, as find_right_drop does. Needs a selected field.
+# Drops the tiles on the field at X,Y until one is not refused.
+find_right_drop() {
+    find_right_with drop_digit "$1" "$2"
+}
+
+# Types digits until one is not refused. Needs a selected field.
 find_right_key() {
-    local digit
-    WRONG_TRIES=0
-    for digit in 0 1 2 3 4 5 6 7 8 9; do
-        key_digit "$digit"
-        if ! entry_refused; then
-            RIGHT_DIGIT=$digit
-            return 0
-        fi
-        WRONG_TRIES=$((WRONG_TRIES + 1))
-    done
-    return 1
+    find_right_with key_digit
 }
