@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# A teacher opens a worksheet in the addition trainer and copies it; another program reads it
+# from the clipboard: task half, two empty lines, solution half, every line in the worksheet's
+# layout, every sum right, each line ended by CR LF (or by LF where E2E_CLIPBOARD_LINE_END says
+# so: Wine hands Windows text to X that way).
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/trainer.sh"
+source "$(dirname "$0")/worksheet.sh"
+
+open_start_window
+open_trainer "$PLUS_PICTURE" "Schriftliche Addition"
+activate "$TRAINER_WID"
+
+# "Blatt" (Befehl14 at 5160,120, 855 x 495) opens the worksheet view; "Kopieren" (Befehl19 at
+# 4680,120, 1215 x 495) stands then in its panel Bild3 at 960,0.
+click_twips "$TRAINER_WID" 5587 367
+sleep 0.5
+click_twips "$TRAINER_WID" 6247 367
+copied="$(wait_box "Zwischenablage")" || fail "\"Kopieren\" showed no message"
+
+clip="$E2E_TMP/clipboard.txt"
+timeout 5 xclip -o -selection clipboard >"$clip" 2>/dev/null || fail "the clipboard could not be read"
+why="$(addition_sheet_ok "$clip")" || fail "the copied worksheet is not in its layout: $why"
+if [[ "${E2E_CLIPBOARD_LINE_END:-CRLF}" == LF ]]; then
+    ! grep -q $'\r' "$clip" || fail "the clipboard text holds carriage returns"
+else
+    [[ "$(grep -c $'\r$' "$clip")" == 76 ]] || fail "not every line of the clipboard ends in CR LF"
+fi
+
+activate "$copied"
+press Return
+window_gone "Zwischenablage" || fail "the clipboard message stayed open"
+program_running || fail "the program ended"
+echo "PASS: worksheet copied in its layout"
