@@ -308,6 +308,48 @@ private Q_SLOTS:
                                            "versuchen.\r\r"));
     }
 
+    void pagesKeepEveryLineOfTheSheet_data() {
+        QTest::addColumn<Modul>("modul");
+        QTest::addColumn<Rechenblatt::Blatt>("blatt");
+        QTest::addColumn<int>("linesPerPage");
+        const std::pair<const char *, Modul> moduln[] = {{"addition", Modul::Addition},
+                                                         {"subtraction", Modul::Subtraktion},
+                                                         {"mixed", Modul::Gemischt}};
+        const std::pair<const char *, Rechenblatt::Blatt> blaetter[] = {
+            {"tasks", Rechenblatt::Blatt::Aufgaben}, {"solutions", Rechenblatt::Blatt::Loesungen}};
+        // 37 lines: A4 with half-inch top and bottom margins, or Letter.
+        for (int linesPerPage : {20, 37, 38}) {
+            for (const auto &[modulName, modul] : moduln) {
+                for (const auto &[blattName, blatt] : blaetter) {
+                    QTest::addRow("%s %s, %d lines a page", modulName, blattName, linesPerPage)
+                        << modul << blatt << linesPerPage;
+                }
+            }
+        }
+    }
+    void pagesKeepEveryLineOfTheSheet() {
+        QFETCH(Modul, modul);
+        QFETCH(Rechenblatt::Blatt, blatt);
+        QFETCH(int, linesPerPage);
+        const Bench bench(modul);
+        const QStringList document = Rechenblatt::druckZeilen(bench.lines, modul, blatt);
+        // Only blank lines after the last printed line may be left out.
+        const auto lastPrinted =
+            std::find_if(document.rbegin(), document.rend(),
+                         [](const QString &line) { return !line.trimmed().isEmpty(); });
+        const QStringList expected = document.first(document.rend() - lastPrinted);
+        QStringList printed;
+        const QList<QStringList> pages = QtPrinter::pages(document, linesPerPage);
+        for (qsizetype page = 0; page < pages.size(); ++page) {
+            QVERIFY(!pages[page].isEmpty());
+            // A page is full before the next one starts.
+            QVERIFY(page == pages.size() - 1 ? pages[page].size() <= linesPerPage
+                                             : pages[page].size() == linesPerPage);
+            printed += pages[page];
+        }
+        QCOMPARE(printed, expected);
+    }
+
     void qtPrinterWritesAReadablePdfIntoANewFolder() {
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
                  "pdftotext (poppler-utils) is needed to read the PDF back");

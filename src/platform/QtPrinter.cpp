@@ -8,6 +8,8 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 // Creates the file so no other document can take its name; "Name 2026-12-08 10-15-03.pdf", with
@@ -69,6 +71,21 @@ Printer::Outcome QtPrinter::saveToFile(const Document &document) const {
     return {Outcome::Kind::SavedToFile, path};
 }
 
+QList<QStringList> QtPrinter::pages(const QStringList &lines, int linesPerPage) {
+    // Every line keeps its place, blank ones too: a task sheet's answer lines are blank. Only the
+    // blank lines after the last printed line would open a page for nothing.
+    qsizetype end = lines.size();
+    while (end > 0 && lines[end - 1].trimmed().isEmpty()) {
+        --end;
+    }
+    const qsizetype perPage = std::max(linesPerPage, 1);
+    QList<QStringList> result;
+    for (qsizetype first = 0; first < end; first += perPage) {
+        result.append(lines.mid(first, std::min(perPage, end - first)));
+    }
+    return result;
+}
+
 bool QtPrinter::paint(QPrinter &printer, const Document &document) {
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -79,23 +96,19 @@ bool QtPrinter::paint(QPrinter &printer, const Document &document) {
     font.setStyleHint(QFont::TypeWriter);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
-    const int pageHeight = painter.viewport().height();
-    int top = 0;
-    for (const QString &line : document.lines) {
-        // Blank lines past the bottom are dropped rather than opening a page of their own.
-        const bool fits = top + metrics.lineSpacing() <= pageHeight;
-        if (!fits && line.trimmed().isEmpty()) {
-            continue;
+    const int linesPerPage = painter.viewport().height() / metrics.lineSpacing();
+    bool firstPage = true;
+    for (const QStringList &page : pages(document.lines, linesPerPage)) {
+        if (!firstPage && !printer.newPage()) {
+            painter.end();
+            return false;
         }
-        if (!fits && top > 0) {
-            if (!printer.newPage()) {
-                painter.end();
-                return false;
-            }
-            top = 0;
+        firstPage = false;
+        int top = 0;
+        for (const QString &line : page) {
+            painter.drawText(0, top + metrics.ascent(), line);
+            top += metrics.lineSpacing();
         }
-        painter.drawText(0, top + metrics.ascent(), line);
-        top += metrics.lineSpacing();
     }
     return painter.end() && printer.printerState() != QPrinter::Error;
 }

@@ -2,6 +2,8 @@
 
 #include "platform/Printer.h"
 
+#include <QList>
+
 class QPrinter;
 
 // Prints through Qt to the system's default printer. Where the system has no printer at all, the
@@ -17,6 +19,10 @@ public:
     Outcome print(const Document &document) override;
 
     static QString documentsFolder();
+
+    // The lines of each page: the document's lines in order, at most linesPerPage to a page, each
+    // page full before the next; blank lines after the last printed line are left out.
+    static QList<QStringList> pages(const QStringList &lines, int linesPerPage);
 
 private:
     Outcome saveToFile(const Document &document) const;
