@@ -1,5 +1,7 @@
 #include "platform/QtPrinter.h"
 
+#include "platform/PrintJob.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -43,21 +45,23 @@ QString QtPrinter::documentsFolder() {
 }
 
 Printer::Outcome QtPrinter::print(const Document &document) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (target_ == Target::FileOnly || info.isNull()) {
-        return saveToFile(document);
+    if (target_ == Target::FileOnly) {
+        return saveToFile(document, Outcome::Printers::None);
     }
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(document.name);
-    const bool printed = paint(printer, document);
-    return {printed ? Outcome::Kind::Printed : Outcome::Kind::Failed, info.printerName()};
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return saveToFile(document, QPrinterInfo::availablePrinterNames().isEmpty()
+                                        ? Outcome::Printers::None
+                                        : Outcome::Printers::NoDefault);
+    }
+    return PrintJob::submit(info, document);
 }
 
-Printer::Outcome QtPrinter::saveToFile(const Document &document) const {
+Printer::Outcome QtPrinter::saveToFile(const Document &document, Outcome::Printers printers) const {
     const QString path =
         QDir().mkpath(fileFolder_) ? reserveFile(fileFolder_, document.name) : QString();
     if (path.isEmpty()) {
-        return {Outcome::Kind::Failed, fileFolder_};
+        return {Outcome::Kind::Failed, fileFolder_, printers};
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -66,9 +70,9 @@ Printer::Outcome QtPrinter::saveToFile(const Document &document) const {
     printer.setOutputFileName(path);
     if (!paint(printer, document)) {
         QFile::remove(path);
-        return {Outcome::Kind::Failed, path};
+        return {Outcome::Kind::Failed, fileFolder_, printers};
     }
-    return {Outcome::Kind::SavedToFile, path};
+    return {Outcome::Kind::SavedToFile, path, printers};
 }
 
 QList<QStringList> QtPrinter::pages(const QStringList &lines, int linesPerPage) {

@@ -6,9 +6,10 @@
 
 class QPrinter;
 
-// Prints through Qt to the system's default printer. Where the system has no printer at all, the
-// document is written as a PDF file into a folder (the user's documents folder unless given), under
-// a new name each time, so nothing is ever overwritten.
+// Prints to the system's default printer, pages drawn with Qt and handed over as a PrintJob. Where
+// the system has no default printer, the document is written as a PDF file into a folder (the
+// user's documents folder unless given), under a new name each time, so nothing is ever
+// overwritten.
 class QtPrinter : public Printer {
 public:
     enum class Target { DefaultPrinter, FileOnly };
@@ -23,11 +24,11 @@ public:
     // The lines of each page: the document's lines in order, at most linesPerPage to a page, each
     // page full before the next; blank lines after the last printed line are left out.
     static QList<QStringList> pages(const QStringList &lines, int linesPerPage);
-
-private:
-    Outcome saveToFile(const Document &document) const;
     // Lines at the font's line spacing from the top left of the printable area, page by page.
     static bool paint(QPrinter &printer, const Document &document);
+
+private:
+    Outcome saveToFile(const Document &document, Outcome::Printers printers) const;
 
     Target target_;
     QString fileFolder_;
