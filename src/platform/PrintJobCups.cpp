@@ -20,7 +20,7 @@ Printer::Outcome PrintJob::submit(const QPrinterInfo &printer, const Printer::Do
     };
     QTemporaryFile file(QDir::temp().filePath(QStringLiteral("schriftlich-rechnen-XXXXXX.pdf")));
     if (!file.open()) {
-        return refused(file.errorString());
+        return refused(QString());
     }
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
@@ -29,7 +29,7 @@ Printer::Outcome PrintJob::submit(const QPrinterInfo &printer, const Printer::Do
     pdf.setDocName(document.name);
     pdf.setOutputFileName(file.fileName());
     if (!QtPrinter::paint(pdf, document)) {
-        return refused(file.fileName());
+        return refused(QString());
     }
 
     // Qt names a printer's instance "queue/instance".
