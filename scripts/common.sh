@@ -2,7 +2,8 @@
 # Sourced, not run.
 
 # Building and running the program.
-RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation)
+RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation
+    libcups2-dev)
 
 # Testing on top of that: a private X server with a window manager, real mouse and keyboard
 # events, the clipboard, a PDF print queue, screenshots, a system-call tracer and the formatter;
