@@ -19,6 +19,7 @@ Q_DECLARE_METATYPE(Dialogs::Icon)
 namespace {
 
 using Kind = Printer::Outcome::Kind;
+using Printers = Printer::Outcome::Printers;
 
 // Everything a worksheet output needs, with the points display and the info window's box as
 // plain fields.
@@ -253,6 +254,36 @@ private Q_SLOTS:
                                                   "werden.\rBitte den Drucker prüfen und noch "
                                                   "einmal versuchen.\r\r")
                                 << Dialogs::Icon::Critical;
+        QTest::newRow("refused by the print system")
+            << Printer::Outcome{Kind::Failed, QStringLiteral("PDF"), Printers::Default,
+                                QStringLiteral("Destination \"PDF\" is not accepting jobs.")}
+            << QStringLiteral("Das Lösungsblatt konnte nicht gedruckt werden.\rDas Drucksystem "
+                              "meldet: Destination \"PDF\" is not accepting jobs.\rBitte den "
+                              "Drucker prüfen und noch einmal versuchen.\r\r")
+            << Dialogs::Icon::Critical;
+        QTest::newRow("printers but none the default, saved as a file")
+            << Printer::Outcome{Kind::SavedToFile,
+                                QStringLiteral("/home/lehrer/Dokumente/Lösungsblatt.pdf"),
+                                Printers::NoDefault}
+            << QStringLiteral("Es ist kein Standarddrucker eingerichtet.\rDas Lösungsblatt wurde "
+                              "als PDF-Datei gespeichert:\r/home/lehrer/Dokumente/"
+                              "Lösungsblatt.pdf\r\r")
+            << Dialogs::Icon::None;
+        // Without a printer there is none to check: the message says where saving failed.
+        QTest::newRow("no printer, not saved either")
+            << Printer::Outcome{Kind::Failed, QStringLiteral("/home/lehrer/Dokumente"),
+                                Printers::None}
+            << QStringLiteral("Es ist kein Drucker eingerichtet.\rDas Lösungsblatt konnte auch "
+                              "nicht als PDF-Datei gespeichert werden in:\r/home/lehrer/"
+                              "Dokumente\r\r")
+            << Dialogs::Icon::Critical;
+        QTest::newRow("printers but none the default, not saved either")
+            << Printer::Outcome{Kind::Failed, QStringLiteral("/home/lehrer/Dokumente"),
+                                Printers::NoDefault}
+            << QStringLiteral("Es ist kein Standarddrucker eingerichtet.\rDas Lösungsblatt "
+                              "konnte auch nicht als PDF-Datei gespeichert werden in:\r/home/"
+                              "lehrer/Dokumente\r\r")
+            << Dialogs::Icon::Critical;
     }
     void printOutcomeIsReportedHonestly() {
         QFETCH(Printer::Outcome, outcome);
@@ -306,6 +337,48 @@ private Q_SLOTS:
         QCOMPARE(told.text, QStringLiteral("Die Rechenaufgaben und die Lösungen konnten nicht in "
                                            "die Ablage kopiert werden.\rBitte noch einmal "
                                            "versuchen.\r\r"));
+    }
+
+    void pagesKeepEveryLineOfTheSheet_data() {
+        QTest::addColumn<Modul>("modul");
+        QTest::addColumn<Rechenblatt::Blatt>("blatt");
+        QTest::addColumn<int>("linesPerPage");
+        const std::pair<const char *, Modul> moduln[] = {{"addition", Modul::Addition},
+                                                         {"subtraction", Modul::Subtraktion},
+                                                         {"mixed", Modul::Gemischt}};
+        const std::pair<const char *, Rechenblatt::Blatt> blaetter[] = {
+            {"tasks", Rechenblatt::Blatt::Aufgaben}, {"solutions", Rechenblatt::Blatt::Loesungen}};
+        // 37 lines: A4 with half-inch top and bottom margins, or Letter.
+        for (int linesPerPage : {20, 37, 38}) {
+            for (const auto &[modulName, modul] : moduln) {
+                for (const auto &[blattName, blatt] : blaetter) {
+                    QTest::addRow("%s %s, %d lines a page", modulName, blattName, linesPerPage)
+                        << modul << blatt << linesPerPage;
+                }
+            }
+        }
+    }
+    void pagesKeepEveryLineOfTheSheet() {
+        QFETCH(Modul, modul);
+        QFETCH(Rechenblatt::Blatt, blatt);
+        QFETCH(int, linesPerPage);
+        const Bench bench(modul);
+        const QStringList document = Rechenblatt::druckZeilen(bench.lines, modul, blatt);
+        // Only blank lines after the last printed line may be left out.
+        const auto lastPrinted =
+            std::find_if(document.rbegin(), document.rend(),
+                         [](const QString &line) { return !line.trimmed().isEmpty(); });
+        const QStringList expected = document.first(document.rend() - lastPrinted);
+        QStringList printed;
+        const QList<QStringList> pages = QtPrinter::pages(document, linesPerPage);
+        for (qsizetype page = 0; page < pages.size(); ++page) {
+            QVERIFY(!pages[page].isEmpty());
+            // A page is full before the next one starts.
+            QVERIFY(page == pages.size() - 1 ? pages[page].size() <= linesPerPage
+                                             : pages[page].size() == linesPerPage);
+            printed += pages[page];
+        }
+        QCOMPARE(printed, expected);
     }
 
     void qtPrinterWritesAReadablePdfIntoANewFolder() {
@@ -364,6 +437,8 @@ private Q_SLOTS:
                                                         QStringLiteral("Courier New"),
                                                         18});
         QCOMPARE(outcome.kind, Kind::Failed);
+        QCOMPARE(outcome.printers, Printers::None);
+        QCOMPARE(outcome.where, blocker.fileName() + QStringLiteral("/PDF"));
     }
 
     void qtPrinterStartsANewPageWhenThePageIsFull() {
@@ -383,20 +458,48 @@ private Q_SLOTS:
         }
     }
 
-    // Run by tests/e2e/test_print_queue.sh with a private print queue as the default printer.
+    // Run by tests/e2e/test_print_queue.sh with a private print queue as the default printer,
+    // which each row sets to take or to turn away jobs.
+    void qtPrinterPrintsOnTheDefaultQueue_data() {
+        QTest::addColumn<bool>("accepting");
+        QTest::newRow("queue rejecting jobs") << false;
+        QTest::newRow("queue accepting jobs") << true;
+    }
     void qtPrinterPrintsOnTheDefaultQueue() {
+        QFETCH(bool, accepting);
         const QString queue = qEnvironmentVariable("SR_E2E_PRINT_QUEUE");
         if (queue.isEmpty()) {
             QSKIP("needs a print queue: SR_E2E_PRINT_QUEUE names it");
         }
+        QCOMPARE(QProcess::execute(accepting ? QStringLiteral("cupsaccept")
+                                             : QStringLiteral("cupsreject"),
+                                   {queue}),
+                 0);
         QtPrinter printer;
         Bench bench;
         const Printer::Outcome outcome = printer.print(
             {QStringLiteral("Lösungsblatt"),
              Rechenblatt::druckZeilen(bench.lines, Modul::Addition, Rechenblatt::Blatt::Loesungen),
              QStringLiteral("Courier New"), 18});
-        QCOMPARE(outcome.kind, Kind::Printed);
+        QCOMPARE(outcome.kind, accepting ? Kind::Printed : Kind::Failed);
         QCOMPARE(outcome.where, queue);
+    }
+
+    // Run by tests/e2e/test_print_queue.sh with print queues none of which is the default.
+    void qtPrinterSavesAFileWhenNoQueueIsTheDefault() {
+        if (qEnvironmentVariableIsEmpty("SR_E2E_NO_DEFAULT_QUEUE")) {
+            QSKIP("needs print queues without a default: SR_E2E_NO_DEFAULT_QUEUE says so");
+        }
+        QTemporaryDir temp;
+        QtPrinter printer(QtPrinter::Target::DefaultPrinter, temp.path());
+        const Printer::Outcome outcome = printer.print({QStringLiteral("Rechenblatt"),
+                                                        {QStringLiteral("1")},
+                                                        QStringLiteral("Courier New"),
+                                                        18});
+        QCOMPARE(outcome.kind, Kind::SavedToFile);
+        QCOMPARE(outcome.printers, Printers::NoDefault);
+        QCOMPARE(QFileInfo(outcome.where).absolutePath(), QDir(temp.path()).absolutePath());
+        QVERIFY(QFileInfo(outcome.where).size() > 0);
     }
 
     void qtClipboardKeepsTheTextExactly() {

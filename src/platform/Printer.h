@@ -16,8 +16,12 @@ public:
 
     struct Outcome {
         enum class Kind { Printed, SavedToFile, Failed };
+        // What the system had to print on; without a default printer the document goes to a file.
+        enum class Printers { Default, NoDefault, None };
         Kind kind;
-        QString where; // the printer's name, or the path of the file written
+        QString where; // the printer's name, the path of the file written, or the folder tried
+        Printers printers = Printers::Default;
+        QString reason = {}; // the print system's own words for a job it did not take
     };
 
     virtual ~Printer() = default;

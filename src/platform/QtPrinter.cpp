@@ -1,5 +1,7 @@
 #include "platform/QtPrinter.h"
 
+#include "platform/PrintJob.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,21 +45,23 @@ QString QtPrinter::documentsFolder() {
 }
 
 Printer::Outcome QtPrinter::print(const Document &document) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (target_ == Target::FileOnly || info.isNull()) {
-        return saveToFile(document);
+    if (target_ == Target::FileOnly) {
+        return saveToFile(document, Outcome::Printers::None);
     }
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(document.name);
-    const bool printed = paint(printer, document);
-    return {printed ? Outcome::Kind::Printed : Outcome::Kind::Failed, info.printerName()};
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return saveToFile(document, QPrinterInfo::availablePrinterNames().isEmpty()
+                                        ? Outcome::Printers::None
+                                        : Outcome::Printers::NoDefault);
+    }
+    return PrintJob::submit(info, document);
 }
 
-Printer::Outcome QtPrinter::saveToFile(const Document &document) const {
+Printer::Outcome QtPrinter::saveToFile(const Document &document, Outcome::Printers printers) const {
     const QString path =
         QDir().mkpath(fileFolder_) ? reserveFile(fileFolder_, document.name) : QString();
     if (path.isEmpty()) {
-        return {Outcome::Kind::Failed, fileFolder_};
+        return {Outcome::Kind::Failed, fileFolder_, printers};
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -64,9 +70,24 @@ Printer::Outcome QtPrinter::saveToFile(const Document &document) const {
     printer.setOutputFileName(path);
     if (!paint(printer, document)) {
         QFile::remove(path);
-        return {Outcome::Kind::Failed, path};
+        return {Outcome::Kind::Failed, fileFolder_, printers};
     }
-    return {Outcome::Kind::SavedToFile, path};
+    return {Outcome::Kind::SavedToFile, path, printers};
+}
+
+QList<QStringList> QtPrinter::pages(const QStringList &lines, int linesPerPage) {
+    // Every line keeps its place, blank ones too: a task sheet's answer lines are blank. Only the
+    // blank lines after the last printed line would open a page for nothing.
+    qsizetype end = lines.size();
+    while (end > 0 && lines[end - 1].trimmed().isEmpty()) {
+        --end;
+    }
+    const qsizetype perPage = std::max(linesPerPage, 1);
+    QList<QStringList> result;
+    for (qsizetype first = 0; first < end; first += perPage) {
+        result.append(lines.mid(first, std::min(perPage, end - first)));
+    }
+    return result;
 }
 
 bool QtPrinter::paint(QPrinter &printer, const Document &document) {
@@ -79,23 +100,19 @@ bool QtPrinter::paint(QPrinter &printer, const Document &document) {
     font.setStyleHint(QFont::TypeWriter);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
-    const int pageHeight = painter.viewport().height();
-    int top = 0;
-    for (const QString &line : document.lines) {
-        // Blank lines past the bottom are dropped rather than opening a page of their own.
-        const bool fits = top + metrics.lineSpacing() <= pageHeight;
-        if (!fits && line.trimmed().isEmpty()) {
-            continue;
+    const int linesPerPage = painter.viewport().height() / metrics.lineSpacing();
+    bool firstPage = true;
+    for (const QStringList &page : pages(document.lines, linesPerPage)) {
+        if (!firstPage && !printer.newPage()) {
+            painter.end();
+            return false;
         }
-        if (!fits && top > 0) {
-            if (!printer.newPage()) {
-                painter.end();
-                return false;
-            }
-            top = 0;
+        firstPage = false;
+        int top = 0;
+        for (const QString &line : page) {
+            painter.drawText(0, top + metrics.ascent(), line);
+            top += metrics.lineSpacing();
         }
-        painter.drawText(0, top + metrics.ascent(), line);
-        top += metrics.lineSpacing();
     }
     return painter.end() && printer.printerState() != QPrinter::Error;
 }

@@ -2,11 +2,14 @@
 
 #include "platform/Printer.h"
 
+#include <QList>
+
 class QPrinter;
 
-// Prints through Qt to the system's default printer. Where the system has no printer at all, the
-// document is written as a PDF file into a folder (the user's documents folder unless given), under
-// a new name each time, so nothing is ever overwritten.
+// Prints to the system's default printer, pages drawn with Qt and handed over as a PrintJob. Where
+// the system has no default printer, the document is written as a PDF file into a folder (the
+// user's documents folder unless given), under a new name each time, so nothing is ever
+// overwritten.
 class QtPrinter : public Printer {
 public:
     enum class Target { DefaultPrinter, FileOnly };
@@ -18,10 +21,14 @@ public:
 
     static QString documentsFolder();
 
-private:
-    Outcome saveToFile(const Document &document) const;
+    // The lines of each page: the document's lines in order, at most linesPerPage to a page, each
+    // page full before the next; blank lines after the last printed line are left out.
+    static QList<QStringList> pages(const QStringList &lines, int linesPerPage);
     // Lines at the font's line spacing from the top left of the printable area, page by page.
     static bool paint(QPrinter &printer, const Document &document);
+
+private:
+    Outcome saveToFile(const Document &document, Outcome::Printers printers) const;
 
     Target target_;
     QString fileFolder_;

@@ -24,6 +24,29 @@ QString blattName(Rechenblatt::Blatt blatt) {
                                                  : QStringLiteral("Lösungsblatt");
 }
 
+// Without a default printer the sheet goes to a PDF file; the teacher is told why first.
+QString keinDrucker(Printer::Outcome::Printers printers) {
+    return printers == Printer::Outcome::Printers::NoDefault
+               ? QStringLiteral("Es ist kein Standarddrucker eingerichtet.")
+               : QStringLiteral("Es ist kein Drucker eingerichtet.");
+}
+
+QString nichtGedruckt(const QString &name, const Printer::Outcome &outcome) {
+    if (outcome.printers != Printer::Outcome::Printers::Default) {
+        // There is no printer to check: say where the file could not be written.
+        return QStringLiteral("%1\rDas %2 konnte auch nicht als PDF-Datei gespeichert werden "
+                              "in:\r%3\r\r")
+            .arg(keinDrucker(outcome.printers), name, outcome.where);
+    }
+    const QString gemeldet =
+        outcome.reason.isEmpty()
+            ? QString()
+            : QStringLiteral("Das Drucksystem meldet: %1\r").arg(outcome.reason);
+    return QStringLiteral("Das %1 konnte nicht gedruckt werden.\r%2Bitte den Drucker prüfen und "
+                          "noch einmal versuchen.\r\r")
+        .arg(name, gemeldet);
+}
+
 } // namespace
 
 WorksheetOutput::WorksheetOutput(Modul modul, const Platform &platform, Navigator &navigator,
@@ -59,16 +82,13 @@ void WorksheetOutput::drucken(const QStringList &lines, Rechenblatt::Blatt blatt
         dialogs_.inform(QStringLiteral("Das %1 wird gedruckt ...\r\r").arg(name), titel);
         break;
     case Printer::Outcome::Kind::SavedToFile:
-        dialogs_.inform(QStringLiteral("Es ist kein Drucker eingerichtet.\rDas %1 wurde als "
-                                       "PDF-Datei gespeichert:\r%2\r\r")
-                            .arg(name, outcome.where),
+        dialogs_.inform(QStringLiteral("%1\rDas %2 wurde als PDF-Datei gespeichert:\r%3\r\r")
+                            .arg(keinDrucker(outcome.printers), name, outcome.where),
                         titel);
         break;
     case Printer::Outcome::Kind::Failed:
-        dialogs_.message(QStringLiteral("Das %1 konnte nicht gedruckt werden.\rBitte den Drucker "
-                                        "prüfen und noch einmal versuchen.\r\r")
-                             .arg(name),
-                         titel, Dialogs::Buttons::Ok, Dialogs::Answer::Ok, Dialogs::Icon::Critical);
+        dialogs_.message(nichtGedruckt(name, outcome), titel, Dialogs::Buttons::Ok,
+                         Dialogs::Answer::Ok, Dialogs::Icon::Critical);
         break;
     }
 }

@@ -222,3 +222,13 @@ colour_at() {
     import -window "$1" -crop "1x1+$(px "$2")+$(px "$3")" +repage -depth 8 txt:- 2>/dev/null |
         grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
 }
+
+# The first line of the text of the message box with this id: a triple click on it selects that
+# line, and X hands the selection to whoever asks for it (xclip).
+# The line is hit at 120, 20 pixels of the box, right of an icon.
+box_first_line() {
+    activate "$1"
+    xdotool mousemove --window "$1" 120 20 click --repeat 3 --delay 80 1
+    sleep 0.2
+    timeout 5 xclip -o -selection primary 2>/dev/null
+}

@@ -48,19 +48,7 @@ activate "$box"
 press Return
 window_closed "$box" || fail "the clipboard message stayed open"
 
-activate "$TRAINER_WID"
-click_twips "$TRAINER_WID" 4747 367
-box="$(wait_box "Druckersperre aufheben")" || fail "printing did not ask for the password"
-activate "$box"
-press ctrl+a
-xdotool type --delay 50 "$points"
-press Return
-window_closed "$box" || fail "the password box stayed open"
-box="$(wait_box "$TRAINER" "$TRAINER_WID")" || fail "the password $points was refused"
-activate "$box"
-# "Nein" is the default button; Tab moves to "Ja" and the space bar presses it.
-press Tab
-press space
+print_past_lock "$TRAINER_WID" 4747 "$points" "$TRAINER"
 box="$(wait_box "Drucken")" || fail "no closing message after printing"
 activate "$box"
 press Return

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# A teacher prints a solution sheet from the addition trainer on the default printer, past the
-# printer lock.
+# A teacher copies the worksheet of the addition trainer to the clipboard, where another program
+# reads it, and prints past the printer lock on the default printer: while its queue rejects jobs
+# the task sheet is reported as not printed; once it takes them again, the solution sheet is
+# printed with every line of the worksheet.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/cups.sh"
+source "$(dirname "$0")/trainer.sh"
+source "$(dirname "$0")/worksheet.sh"
 
 START="Schriftliche Additon und Subtraktion"
 TRAINER="Schriftliche Addition"
@@ -32,36 +36,65 @@ click_twips "$start" 3120 1200
 trainer="$(wait_window "$TRAINER")" || fail "\"Plus\" did not show the addition trainer"
 
 # "Blatt" (Befehl14 at 5160,120, 855 x 495) opens the worksheet view; its panel Bild3 then stands
-# at 960,0 with "Lösungen drucken" (Befehl18) at 2880,120, 1815 x 495 inside it.
+# at 960,0 with "Aufgaben drucken" (Befehl17) at 1080,120, "Lösungen drucken" (Befehl18) at
+# 2880,120, both 1815 x 495, and "Kopieren" (Befehl19) at 4680,120, 1215 x 495 inside it.
 click_twips "$trainer" 5587 367
 sleep 0.3
-click_twips "$trainer" 4747 367
 
-# The printer lock is on at program start: the password is the points shown, "0".
-lock="$(wait_box "Druckersperre aufheben")" || fail "printing did not ask for the password"
-activate "$lock"
-press ctrl+a
-xdotool type --delay 50 "0"
-press Return
-window_gone "Druckersperre aufheben" || fail "the password box stayed open"
+# "Kopieren" first: the clipboard then holds the sheet the printouts are compared with.
+clip="$E2E_TMP/clipboard.txt"
+copy_worksheet "$trainer" "$clip"
+why="$(addition_sheet_ok "$clip")" || fail "the copied worksheet is not in its layout: $why"
 
-question="$(wait_box "$TRAINER" "$trainer")" || fail "the print question was not asked"
-activate "$question"
-# "Nein" is the default button; Tab moves to "Ja" and the space bar presses it.
-press Tab
-press space
-done_box="$(wait_box "Drucken")" || fail "no closing message after printing"
-activate "$done_box"
-press Return
-window_gone "Drucken" || fail "the closing message stayed open"
+# Prints the sheet of the button at X twips past the printer lock, which is on at program start
+# (the password is the points shown, "0"); the closing box's id is then in DONE_BOX.
+print_sheet() {
+    print_past_lock "$trainer" "$1" 0 "$TRAINER"
+    DONE_BOX="$(wait_box "Drucken")" || fail "no closing message after printing"
+}
+
+close_done_box() {
+    activate "$DONE_BOX"
+    press Return
+    window_gone "Drucken" || fail "the closing message stayed open"
+}
+
+# A queue that turns jobs away: the task sheet is reported as not printed.
+cupsreject PDF || fail "the print queue could not be set to reject jobs"
+print_sheet 2947
+told="$(box_first_line "$DONE_BOX")"
+grep -q 'Das Rechenblatt konnte nicht gedruckt werden' <<<"$told" ||
+    fail "a refused job was not reported as failed; the box said: $told"
+grep -q 'wird gedruckt' <<<"$told" && fail "a refused job was announced as printing: $told"
+close_done_box
+[[ -z "$(cups_job_file)" ]] || fail "a job reached the queue that rejects jobs"
+
+# The queue takes jobs again: the solution sheet is printed, every line of it.
+cupsaccept PDF || fail "the print queue could not be set to accept jobs"
+print_sheet 4747
+told="$(box_first_line "$DONE_BOX")"
+grep -q 'Das Lösungsblatt wird gedruckt \.\.\.' <<<"$told" ||
+    fail "an accepted job was not announced as printing; the box said: $told"
+close_done_box
 
 cups_wait_jobs 30 || fail "the print job did not finish"
 job="$(cups_job_file)"
 [[ -n "$job" ]] || fail "no print job reached the queue"
 sheet="$(pdftotext -layout "$job" - 2>/dev/null)"
-grep -q 'Schriftliche Addition (Lösungsblatt)' <<<"$sheet" ||
-    fail "the printed job is not the solution sheet"
 first_block_adds_up <<<"$sheet" || fail "the printed sheet does not carry right results"
+# The printout is the heading, two empty lines and the solution half of the clipboard, line by
+# line; pdftotext leaves out the empty line above the heading and spaces at the ends of lines.
+squeeze() {
+    tr -d '\r\f' | sed -E 's/[[:space:]]+/ /g; s/^ //; s/ $//' |
+        awk '{ text[NR] = $0 } $0 != "" { last = NR } END { for (i = 1; i <= last; i++) print text[i] }'
+}
+expected="$({
+    echo 'Schriftliche Addition (Lösungsblatt)'
+    printf '\n\n'
+    sed -n '40,76p' "$clip"
+} | squeeze)"
+[[ "$(squeeze <<<"$sheet")" == "$expected" ]] ||
+    fail "the printed sheet is not the worksheet line by line:"$'\n'"$(diff <(echo "$expected") <(squeeze <<<"$sheet"))"
 
 program_running || fail "the program ended"
-echo "PASS: worksheet printing"
+echo "PASS: worksheet printing, refused and accepted"

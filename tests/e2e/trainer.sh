@@ -109,3 +109,23 @@ find_right_drop() {
 find_right_key() {
     find_right_with key_digit
 }
+
+# With the worksheet view open in trainer window WID titled TITLE: clicks the print button at
+# Left X twips of the window, types POINTS into the printer lock's password box and answers the
+# print question with Yes.
+print_past_lock() {
+    local wid=$1 x=$2 points=$3 title=$4 box
+    activate "$wid"
+    click_twips "$wid" "$x" 367
+    box="$(wait_box "Druckersperre aufheben")" || fail "printing did not ask for the password"
+    activate "$box"
+    press ctrl+a
+    xdotool type --delay 50 "$points"
+    press Return
+    window_closed "$box" || fail "the password box stayed open"
+    box="$(wait_box "$title" "$wid")" || fail "the password $points was refused"
+    activate "$box"
+    # "Nein" is the default button; Tab moves to "Ja" and the space bar presses it.
+    press Tab
+    press space
+}

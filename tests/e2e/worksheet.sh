@@ -5,7 +5,20 @@
 # sum right, the results blank in the task half only. Line ends may be CR LF or LF; the caller
 # checks which.
 #
+#   copy_worksheet WID FILE                  "Kopieren" in the open worksheet view of trainer WID;
+#                                            the clipboard text then in FILE
 #   addition_sheet_ok FILE || fail "..."     prints what is wrong on failure
+
+# "Kopieren" (Befehl19 at 4680,120, 1215 x 495 in the panel Bild3 at 960,0 of the open view).
+copy_worksheet() {
+    local copied
+    click_twips "$1" 6247 367
+    copied="$(wait_box "Zwischenablage")" || fail "\"Kopieren\" showed no message"
+    timeout 5 xclip -o -selection clipboard >"$2" 2>/dev/null || fail "the clipboard could not be read"
+    activate "$copied"
+    press Return
+    window_gone "Zwischenablage" || fail "the clipboard message stayed open"
+}
 
 addition_sheet_ok() {
     tr -d '\r' <"$1" | awk '

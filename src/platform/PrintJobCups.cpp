@@ -1,0 +1,50 @@
+#include "platform/PrintJob.h"
+
+#include "platform/QtPrinter.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
+
+#include <cups/cups.h>
+
+// Qt's own CUPS engine hands its PDF to libcups without looking at the answer, so a queue that
+// rejects jobs would still count as printed. The sheet is written as a PDF here and handed over
+// by us, and only a job number from the print system counts as printed.
+Printer::Outcome PrintJob::submit(const QPrinterInfo &printer, const Printer::Document &document) {
+    using Outcome = Printer::Outcome;
+    const QString name = printer.printerName();
+    const auto refused = [&name](const QString &reason) {
+        return Outcome{Outcome::Kind::Failed, name, Outcome::Printers::Default, reason};
+    };
+    QTemporaryFile file(QDir::temp().filePath(QStringLiteral("schriftlich-rechnen-XXXXXX.pdf")));
+    if (!file.open()) {
+        return refused(QString());
+    }
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    // The printer's own paper and margins, as Qt would have laid the page out for it.
+    pdf.setPageLayout(QPrinter(printer).pageLayout());
+    pdf.setDocName(document.name);
+    pdf.setOutputFileName(file.fileName());
+    if (!QtPrinter::paint(pdf, document)) {
+        return refused(QString());
+    }
+
+    // Qt names a printer's instance "queue/instance".
+    const QList<QByteArray> queue = name.toUtf8().split('/');
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.first().constData(),
+                                         queue.size() > 1 ? queue[1].constData() : nullptr);
+    int job = 0;
+    if (dest != nullptr) {
+        job = cupsPrintFile2(CUPS_HTTP_DEFAULT, dest->name,
+                             QFile::encodeName(file.fileName()).constData(),
+                             document.name.toUtf8().constData(), dest->num_options, dest->options);
+        cupsFreeDests(1, dest);
+    }
+    if (job == 0) {
+        return refused(QString::fromUtf8(cupsLastErrorString()));
+    }
+    return {Outcome::Kind::Printed, name};
+}
