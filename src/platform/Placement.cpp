@@ -6,6 +6,7 @@
 
 void placeOnScreen(QWidget &window, const Screen &screen, int topDivisor) {
     const QSize outer = window.frameGeometry().size();
-    const QSize area = screen.size();
-    window.move((area.width() - outer.width()) / 2, (area.height() - outer.height()) / topDivisor);
+    const QRect area = screen.geometry();
+    window.move(area.x() + (area.width() - outer.width()) / 2,
+                area.y() + (area.height() - outer.height()) / topDivisor);
 }
