@@ -7,6 +7,7 @@
 #include "trainer/TrainerWindow.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -15,6 +16,13 @@ namespace {
 void sendActivation(QWidget *window) {
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(window, &activate);
+}
+
+// What the window system delivers when the close box is pressed; a hidden window may still get it
+// (a double click on the close box, a queued close).
+void pressCloseBox(QWidget *window) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window->windowHandle(), &close);
 }
 
 } // namespace
@@ -28,6 +36,8 @@ private Q_SLOTS:
     void ownMessageBoxClosingIsNoActivation();
     void returningFromTheInfoWindowActivatesTheTrainer();
     void infoCheckBoxSurvivesHidingButNotTheCloseBox();
+    void closingADiscardedInfoWindowAgainLeavesTheNewOne();
+    void discardedInfoWindowStillPendingIsFreedWithTheOwner();
     void printRequestCreatesTheInfoWindowHiddenAndLocked();
     void numberCatchStartsFromTheSharedStartValues();
     void quitHidesEveryWindow();
@@ -137,6 +147,40 @@ void WindowsTest::infoCheckBoxSurvivesHidingButNotTheCloseBox() {
     QVERIFY(windows.printingLocked());
     windows.showInfo();
     QVERIFY(windows.info()->findChild<QCheckBox *>(QStringLiteral("Kontroll1"))->isChecked());
+}
+
+void WindowsTest::closingADiscardedInfoWindowAgainLeavesTheNewOne() {
+    TestProgram program;
+    Windows &windows = program.windows;
+    windows.start();
+    windows.showInfo();
+    QPointer<QUVLABEL> first = windows.info();
+    pressCloseBox(first);
+    pressCloseBox(first);
+    QVERIFY(!windows.info());
+
+    windows.showInfo();
+    QUVLABEL *second = windows.info();
+    QVERIFY(second && second != first);
+    QVERIFY2(!first.isNull(), "the first window waits for the event loop to delete it");
+    pressCloseBox(first);
+    QCOMPARE(windows.info(), second);
+    QVERIFY(second->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QCOMPARE(windows.info(), second);
+}
+
+void WindowsTest::discardedInfoWindowStillPendingIsFreedWithTheOwner() {
+    QPointer<QUVLABEL> closed;
+    {
+        TestProgram program;
+        program.windows.start();
+        program.windows.showInfo();
+        closed = program.windows.info();
+        pressCloseBox(closed);
+    }
+    QVERIFY2(closed.isNull(), "the discarded window outlived its owner");
 }
 
 void WindowsTest::printRequestCreatesTheInfoWindowHiddenAndLocked() {

@@ -4,8 +4,10 @@
 #include "app/Navigator.h"
 
 #include <QObject>
+#include <QPointer>
 #include <array>
 #include <memory>
+#include <vector>
 
 class Form0;
 class Form4;
@@ -54,6 +56,7 @@ private:
     std::array<QWidget *, 6> mainWindows() const;
     void activate(QWidget *window);
     QUVLABEL &infoWindow();
+    void discard(QUVLABEL *window);
     template <typename T> T &watch(std::unique_ptr<T> &slot, std::unique_ptr<T> created);
 
     Platform &platform_;
@@ -62,6 +65,8 @@ private:
     std::unique_ptr<Form0> form0_;
     std::array<std::unique_ptr<TrainerWindow>, 3> trainers_;
     std::unique_ptr<QUVLABEL> info_;
+    // Info windows closed but not yet deleted by the event loop.
+    std::vector<QPointer<QUVLABEL>> discarded_;
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<memo> memo_;
     QWidget *lastActive_ = nullptr;
