@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
+#include <set>
 
 namespace {
 
@@ -17,7 +19,38 @@ void sendActivation(QWidget *window) {
     QCoreApplication::sendEvent(window, &activate);
 }
 
+// A key pressed on the keyboard: it goes to the control with the focus, or to the window.
+void pressKey(QWidget *window, Qt::Key key) {
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : window, key);
+}
+
+// Every control that Tab gives the focus to, going round the active window more than once.
+std::set<QWidget *> tabbedThrough(QWidget *window) {
+    QApplication::setActiveWindow(window);
+    std::set<QWidget *> reached;
+    const auto rounds = window->findChildren<QWidget *>().size() + 2;
+    for (qsizetype i = 0; i < rounds; ++i) {
+        if (QWidget *focus = QApplication::focusWidget()) {
+            reached.insert(focus);
+        }
+        pressKey(window, Qt::Key_Tab);
+    }
+    return reached;
+}
+
+using ShowWindow = std::function<QWidget *(Windows &)>;
+
+QWidget *trainerWithOpenSheet(Windows &windows) {
+    windows.showTrainer(Modul::Addition);
+    TrainerWindow *trainer = windows.trainer(Modul::Addition);
+    trainer->findChild<QPushButton *>(QStringLiteral("Befehl14"))->click();
+    return trainer;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ShowWindow)
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -31,6 +64,9 @@ private Q_SLOTS:
     void printRequestCreatesTheInfoWindowHiddenAndLocked();
     void numberCatchStartsFromTheSharedStartValues();
     void quitHidesEveryWindow();
+    void tabReachesOnlyControlsInsideTheClientArea_data();
+    void tabReachesOnlyControlsInsideTheClientArea();
+    void hiddenWorksheetButtonsAreNotPressedByTabAndSpace();
 };
 
 void WindowsTest::startShowsOnlyTheStartWindowAndCreatesNothingElse() {
@@ -172,6 +208,79 @@ void WindowsTest::quitHidesEveryWindow() {
     windows.quit();
     QCOMPARE(program.shownMainWindows(), 0);
     QVERIFY(!windows.info()->isVisible());
+}
+
+void WindowsTest::tabReachesOnlyControlsInsideTheClientArea_data() {
+    QTest::addColumn<ShowWindow>("show");
+    QTest::addColumn<QStringList>("mustReach");
+    auto trainer = [](Modul modul) {
+        return ShowWindow([modul](Windows &w) -> QWidget * {
+            w.showTrainer(modul);
+            return w.trainer(modul);
+        });
+    };
+    QTest::newRow("start window with the help parked")
+        << ShowWindow([](Windows &w) -> QWidget * { return w.startWindow(); }) << QStringList();
+    QTest::newRow("addition trainer") << trainer(Modul::Addition) << QStringList();
+    QTest::newRow("subtraction trainer") << trainer(Modul::Subtraktion) << QStringList();
+    QTest::newRow("mixed trainer") << trainer(Modul::Gemischt) << QStringList();
+    QTest::newRow("addition trainer with the sheet open")
+        << ShowWindow(trainerWithOpenSheet)
+        << QStringList{QStringLiteral("Befehl16"), QStringLiteral("Befehl17"),
+                       QStringLiteral("Befehl18"), QStringLiteral("Befehl19")};
+    QTest::newRow("number catch") << ShowWindow([](Windows &w) -> QWidget * {
+        w.showNumberCatch();
+        return w.numberCatch();
+    }) << QStringList();
+    QTest::newRow("memory") << ShowWindow([](Windows &w) -> QWidget * {
+        w.showMemory();
+        return w.memory();
+    }) << QStringList();
+    QTest::newRow("info window") << ShowWindow([](Windows &w) -> QWidget * {
+        w.showInfo();
+        return w.info();
+    }) << QStringList{QStringLiteral("Kontroll1")};
+}
+
+void WindowsTest::tabReachesOnlyControlsInsideTheClientArea() {
+    QFETCH(ShowWindow, show);
+    QFETCH(QStringList, mustReach);
+    TestProgram program;
+    program.windows.start();
+    QWidget *window = show(program.windows);
+    QStringList reachedNames;
+    for (QWidget *control : tabbedThrough(window)) {
+        const QRect onWindow(control->mapTo(window, QPoint(0, 0)), control->size());
+        QVERIFY2(window->rect().intersects(onWindow),
+                 qPrintable(control->objectName() + QStringLiteral(" lies outside the window")));
+        reachedNames.append(control->objectName());
+    }
+    for (const QString &name : mustReach) {
+        QVERIFY2(reachedNames.contains(name), qPrintable(name + QStringLiteral(" is not reached")));
+    }
+}
+
+void WindowsTest::hiddenWorksheetButtonsAreNotPressedByTabAndSpace() {
+    TestProgram program;
+    program.windows.start();
+    program.windows.showTrainer(Modul::Addition);
+    QWidget *trainer = program.windows.trainer(Modul::Addition);
+    QApplication::setActiveWindow(trainer);
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space}) {
+        pressKey(trainer, key);
+    }
+    QVERIFY(!program.fakes.dialogs.titles().contains(QStringLiteral("Druckersperre aufheben")));
+    QVERIFY(program.fakes.clipboard.texts.isEmpty());
+
+    // Open, the sheet's buttons work with the keyboard.
+    trainerWithOpenSheet(program.windows);
+    auto *aufgaben = trainer->findChild<QPushButton *>(QStringLiteral("Befehl17"));
+    for (int i = 0; i < 10 && QApplication::focusWidget() != aufgaben; ++i) {
+        pressKey(trainer, Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), aufgaben);
+    pressKey(trainer, Qt::Key_Space);
+    QCOMPARE(program.fakes.dialogs.last().title, QStringLiteral("Druckersperre aufheben"));
 }
 
 QTEST_MAIN(WindowsTest)
