@@ -7,6 +7,7 @@
 #include "trainer/TrainerWindow.h"
 
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -67,6 +68,7 @@ private Q_SLOTS:
     void tabReachesOnlyControlsInsideTheClientArea_data();
     void tabReachesOnlyControlsInsideTheClientArea();
     void hiddenWorksheetButtonsAreNotPressedByTabAndSpace();
+    void boxOverAWindowKeepsItsButtonsInTheFocusChain();
 };
 
 void WindowsTest::startShowsOnlyTheStartWindowAndCreatesNothingElse() {
@@ -281,6 +283,19 @@ void WindowsTest::hiddenWorksheetButtonsAreNotPressedByTabAndSpace() {
     QCOMPARE(QApplication::focusWidget(), aufgaben);
     pressKey(trainer, Qt::Key_Space);
     QCOMPARE(program.fakes.dialogs.last().title, QStringLiteral("Druckersperre aufheben"));
+}
+
+void WindowsTest::boxOverAWindowKeepsItsButtonsInTheFocusChain() {
+    TestProgram program;
+    program.windows.start();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Frage"), QStringLiteral("Ja?"),
+                    QMessageBox::Yes | QMessageBox::No, program.windows.startWindow());
+    box.show();
+    // Far from its parent on the screen, as a box may stand on a small screen.
+    box.move(3000, 3000);
+    for (QAbstractButton *button : box.buttons()) {
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+    }
 }
 
 QTEST_MAIN(WindowsTest)

@@ -43,6 +43,10 @@ bool ParkedFocus::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void ParkedFocus::update(QWidget *widget) {
+    // A dialog opened over the window is a window of its own, with its own place on the screen.
+    if (widget->window() != &window_) {
+        return;
+    }
     if (widget != &window_) {
         const QVariant own = widget->property(kOwnPolicy);
         if (!inView(widget)) {
