@@ -1,3 +1,4 @@
+#include "app/DoubleClick.h"
 #include "app/Form0.h"
 #include "app/QUVLABEL.h"
 #include "app/Windows.h"
@@ -42,6 +43,15 @@ std::set<QWidget *> tabbedThrough(QWidget *window) {
 
 using ShowWindow = std::function<QWidget *(Windows &)>;
 
+// A mouse press on one of two windows, 1 or 2, at a time (ms) and a screen point.
+struct Press {
+    int window;
+    quint64 time;
+    QPoint at;
+    Qt::MouseButton button = Qt::LeftButton;
+};
+using Presses = QList<Press>;
+
 QWidget *trainerWithOpenSheet(Windows &windows) {
     windows.showTrainer(Modul::Addition);
     TrainerWindow *trainer = windows.trainer(Modul::Addition);
@@ -52,6 +62,7 @@ QWidget *trainerWithOpenSheet(Windows &windows) {
 } // namespace
 
 Q_DECLARE_METATYPE(ShowWindow)
+Q_DECLARE_METATYPE(Presses)
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -69,6 +80,8 @@ private Q_SLOTS:
     void tabReachesOnlyControlsInsideTheClientArea();
     void hiddenWorksheetButtonsAreNotPressedByTabAndSpace();
     void boxOverAWindowKeepsItsButtonsInTheFocusChain();
+    void laterClicksOfADoubleClickStayOnTheWindowItBeganOn_data();
+    void laterClicksOfADoubleClickStayOnTheWindowItBeganOn();
 };
 
 void WindowsTest::startShowsOnlyTheStartWindowAndCreatesNothingElse() {
@@ -296,6 +309,46 @@ void WindowsTest::boxOverAWindowKeepsItsButtonsInTheFocusChain() {
     for (QAbstractButton *button : box.buttons()) {
         QVERIFY(button->focusPolicy() & Qt::TabFocus);
     }
+}
+
+void WindowsTest::laterClicksOfADoubleClickStayOnTheWindowItBeganOn_data() {
+    QTest::addColumn<Presses>("presses");
+    QTest::addColumn<QList<bool>>("ignored");
+    const QPoint p(100, 100);
+    // Double-click time 400 ms, distance 5 pixels.
+    QTest::newRow("second click on the window the first one opened")
+        << Presses{{1, 1000, p}, {2, 1100, p}} << QList<bool>{false, true};
+    QTest::newRow("triple click") << Presses{{1, 1000, p}, {2, 1100, p}, {2, 1200, p}}
+                                  << QList<bool>{false, true, true};
+    QTest::newRow("double click within one window")
+        << Presses{{1, 1000, p}, {1, 1100, p}} << QList<bool>{false, false};
+    QTest::newRow("second click just within the time")
+        << Presses{{1, 1000, p}, {2, 1400, p}} << QList<bool>{false, true};
+    QTest::newRow("second click after the time")
+        << Presses{{1, 1000, p}, {2, 1401, p}} << QList<bool>{false, false};
+    QTest::newRow("second click just within the distance")
+        << Presses{{1, 1000, p}, {2, 1100, p + QPoint(3, -2)}} << QList<bool>{false, true};
+    QTest::newRow("second click further away")
+        << Presses{{1, 1000, p}, {2, 1100, p + QPoint(6, 0)}} << QList<bool>{false, false};
+    QTest::newRow("other button") << Presses{{1, 1000, p}, {2, 1100, p, Qt::RightButton}}
+                                  << QList<bool>{false, false};
+    QTest::newRow("back on the first window")
+        << Presses{{1, 1000, p}, {2, 1100, p}, {1, 1200, p}} << QList<bool>{false, true, false};
+    QTest::newRow("after a pause the new window is clicked")
+        << Presses{{1, 1000, p}, {2, 1100, p}, {2, 1700, p}, {2, 1800, p}}
+        << QList<bool>{false, true, false, false};
+}
+
+void WindowsTest::laterClicksOfADoubleClickStayOnTheWindowItBeganOn() {
+    QFETCH(Presses, presses);
+    QFETCH(QList<bool>, ignored);
+    DoubleClick rule(400, 5);
+    const int windows[] = {0, 1, 2};
+    QList<bool> judged;
+    for (const Press &press : presses) {
+        judged.append(rule.ignorePress(&windows[press.window], press.button, press.time, press.at));
+    }
+    QCOMPARE(judged, ignored);
 }
 
 QTEST_MAIN(WindowsTest)
