@@ -20,12 +20,6 @@ HEADER_X=3660
 HEADER_Y=1005
 BACKGROUND="#C0C0FF"
 
-# Sends a double click (two clicks 80 ms apart) to the middle of the start window's picture.
-double_click_picture() {
-    pointer_twips "$START_WID" $(($1 + 240)) 1200
-    xdotool click --repeat 2 --delay 80 1
-}
-
 open_start_window
 for picture in "$PLUS_PICTURE:Schriftliche Addition" "$MINUS_PICTURE:Schriftliche Subtraktion" \
     "$MIXED_PICTURE:Schriftliche Addition und Subtraktion"; do
@@ -34,9 +28,7 @@ for picture in "$PLUS_PICTURE:Schriftliche Addition" "$MINUS_PICTURE:Schriftlich
     activate "$START_WID"
     # A hand does not double-click again at once.
     sleep 0.6
-    double_click_picture "$left"
-    TRAINER_WID="$(wait_window "$title")" || fail "the double click did not open \"$title\""
-    window_gone "$START_WINDOW" || fail "the start window stayed visible beside \"$title\""
+    open_trainer "$left" "$title" 2
     sleep 0.8
     bare="$(colour_at "$TRAINER_WID" "$BARE_X" "$BARE_Y")"
     [[ "$bare" == "$BACKGROUND" ]] ||
