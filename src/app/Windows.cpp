@@ -14,6 +14,7 @@
 
 Windows::Windows(Platform &platform, Timer &gameTimer)
     : platform_(platform), gameTimer_(gameTimer) {
+    QCoreApplication::instance()->installEventFilter(&doubleClicks_);
 }
 
 Windows::~Windows() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DoubleClickFilter.h"
 #include "app/Modul1.h"
 #include "app/Navigator.h"
 
@@ -20,7 +21,8 @@ struct Platform;
 
 // The one owner of the program's windows: creates each on first show, keeps it for the run and
 // hands over between them. It also decides when a window has been activated: only when the
-// program's active window changes, never when one of a window's own message boxes closes.
+// program's active window changes, never when one of a window's own message boxes closes. The
+// second click of a double click that opened a window stays on the window it began on.
 class Windows : public QObject, public Navigator {
     Q_OBJECT
 public:
@@ -61,6 +63,7 @@ private:
 
     Platform &platform_;
     Timer &gameTimer_;
+    DoubleClickFilter doubleClicks_;
     Modul1 modul1_;
     std::unique_ptr<Form0> form0_;
     std::array<std::unique_ptr<TrainerWindow>, 3> trainers_;
