@@ -1,4 +1,5 @@
-# A private X server with a window manager, for ./test, the benchmarks and the screenshots.
+# A private X server with a window manager, for the end-to-end tests' ctest fixture
+# (tests/e2e/session.sh: start_x_session, stop_x_session), the benchmarks and the screenshots.
 # Sourced, not run:
 #
 #   source scripts/xsession.sh
@@ -70,9 +71,17 @@ start_x_session() {
 }
 
 stop_x_session() {
+    local pid
     if [[ -n "$XSESSION_OPENBOX_PID" ]]; then kill "$XSESSION_OPENBOX_PID" 2>/dev/null || true; fi
     if [[ -n "$XSESSION_XVFB_PID" ]]; then kill "$XSESSION_XVFB_PID" 2>/dev/null || true; fi
     wait $XSESSION_OPENBOX_PID $XSESSION_XVFB_PID 2>/dev/null || true
+    # A session started by another shell (the ctest fixture) cannot be waited for: watch it go.
+    for pid in $XSESSION_OPENBOX_PID $XSESSION_XVFB_PID; do
+        for _ in $(seq 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+    done
     XSESSION_OPENBOX_PID=""
     XSESSION_XVFB_PID=""
 }

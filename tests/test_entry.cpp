@@ -3,6 +3,7 @@
 #include "trainer/Trainer.h"
 #include "trainer/Zahlenzeile.h"
 
+#include <QKeyEvent>
 #include <QTest>
 
 namespace {
@@ -26,6 +27,8 @@ void loeseSpaltenaufgabe(Trainer &t) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(NativeKey::Codes)
+
 class EntryTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -39,6 +42,8 @@ private Q_SLOTS:
     void keysAreIgnoredUntilAFieldIsSelected();
     void keyMapping_data();
     void keyMapping();
+    void digitKeyCountsByThePhysicalKey_data();
+    void digitKeyCountsByThePhysicalKey();
     void wrongKeyKeepsTheSelectionAndKeyWithoutCharacterIsWrong();
     void newTaskModeChangeAndEndeEndTheSelection();
     void fourDigitSumIsSolvedOnlyWithItsThousandsDigit();
@@ -212,6 +217,78 @@ void EntryTest::keyMapping() {
     QFETCH(bool, isEntry);
     QFETCH(QString, character);
     const KeyInput::Entry entry = KeyInput::fromKey(key);
+    QCOMPARE(entry.isEntry, isEntry);
+    QCOMPARE(entry.character ? QString(*entry.character) : QString(), character);
+}
+
+void EntryTest::digitKeyCountsByThePhysicalKey_data() {
+    QTest::addColumn<NativeKey::Codes>("codes");
+    QTest::addColumn<quint32>("scanCode");
+    QTest::addColumn<quint32>("virtualKey");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("isEntry");
+    QTest::addColumn<QString>("character");
+    using C = NativeKey::Codes;
+    // X11: keycodes of the main row 10..19 (1..9, 0), keysyms as the layout gives them.
+    QTest::newRow("X11 de Shift+7 is /")
+        << C::X11 << 16u << 0x2fu << int(Qt::Key_Slash) << true << QStringLiteral("7");
+    QTest::newRow("X11 de AltGr+7 is {")
+        << C::X11 << 16u << 0x7bu << int(Qt::Key_BraceLeft) << true << QStringLiteral("7");
+    QTest::newRow("X11 de Shift+0 is =")
+        << C::X11 << 19u << 0x3du << int(Qt::Key_Equal) << true << QStringLiteral("0");
+    QTest::newRow("X11 ch Shift+1 is +")
+        << C::X11 << 10u << 0x2bu << int(Qt::Key_Plus) << true << QStringLiteral("1");
+    QTest::newRow("X11 us Shift+9 is (")
+        << C::X11 << 18u << 0x28u << int(Qt::Key_ParenLeft) << true << QStringLiteral("9");
+    QTest::newRow("X11 fr 7 alone is è")
+        << C::X11 << 16u << 0xe8u << int(Qt::Key_Egrave) << true << QStringLiteral("7");
+    QTest::newRow("X11 fr Shift+7 is 7")
+        << C::X11 << 16u << 0x37u << int(Qt::Key_7) << true << QStringLiteral("7");
+    QTest::newRow("X11 be 6 alone is §")
+        << C::X11 << 15u << 0xa7u << int(Qt::Key_section) << true << QStringLiteral("6");
+    QTest::newRow("X11 keypad 3") << C::X11 << 89u << 0xffb3u << int(Qt::Key_3) << true
+                                  << QStringLiteral("3");
+    QTest::newRow("X11 de ß beside the 0")
+        << C::X11 << 20u << 0xdfu << int(Qt::Key_ssharp) << true << QString();
+    QTest::newRow("X11 letter q above the 1")
+        << C::X11 << 24u << 0x71u << int(Qt::Key_Q) << true << QString();
+    QTest::newRow("X11 grave before the 1")
+        << C::X11 << 49u << 0x60u << int(Qt::Key_QuoteLeft) << true << QString();
+    QTest::newRow("X11 space") << C::X11 << 65u << 0x20u << int(Qt::Key_Space) << true
+                               << QStringLiteral(" ");
+    QTest::newRow("X11 backspace")
+        << C::X11 << 22u << 0xff08u << int(Qt::Key_Backspace) << true << QString();
+    QTest::newRow("X11 shift alone")
+        << C::X11 << 50u << 0xffe1u << int(Qt::Key_Shift) << false << QString();
+    QTest::newRow("X11 without native codes")
+        << C::X11 << 0u << 0u << int(Qt::Key_4) << true << QStringLiteral("4");
+    // Windows: virtual keys '0'..'9' and set-1 scan codes 0x02..0x0B on the main row.
+    QTest::newRow("Windows de Shift+7 by virtual key")
+        << C::Windows << 0u << quint32('7') << int(Qt::Key_Slash) << true << QStringLiteral("7");
+    QTest::newRow("Windows fr 0 alone by scan code")
+        << C::Windows << 0x0bu << 0u << int(Qt::Key_Agrave) << true << QStringLiteral("0");
+    QTest::newRow("Windows keypad 5 (VK_NUMPAD5)")
+        << C::Windows << 0x4cu << 0x65u << int(Qt::Key_5) << true << QStringLiteral("5");
+    QTest::newRow("Windows letter a")
+        << C::Windows << 0x1eu << quint32('A') << int(Qt::Key_A) << true << QString();
+    QTest::newRow("Windows right arrow")
+        << C::Windows << 0x14du << 0x27u << int(Qt::Key_Right) << true << QString();
+    // Where the codes are unknown the character decides.
+    QTest::newRow("unknown codes, Shift+7 is /")
+        << C::Unknown << 16u << 0x2fu << int(Qt::Key_Slash) << true << QString();
+    QTest::newRow("unknown codes, 7")
+        << C::Unknown << 16u << 0x37u << int(Qt::Key_7) << true << QStringLiteral("7");
+}
+
+void EntryTest::digitKeyCountsByThePhysicalKey() {
+    QFETCH(NativeKey::Codes, codes);
+    QFETCH(quint32, scanCode);
+    QFETCH(quint32, virtualKey);
+    QFETCH(int, key);
+    QFETCH(bool, isEntry);
+    QFETCH(QString, character);
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, scanCode, virtualKey, 0);
+    const KeyInput::Entry entry = KeyInput::fromEvent(event, codes);
     QCOMPARE(entry.isEntry, isEntry);
     QCOMPARE(entry.character ? QString(*entry.character) : QString(), character);
 }

@@ -29,7 +29,7 @@ class TestInfoWindow : public QObject {
 
 private Q_SLOTS:
     void init() {
-        screen.screenSize = QSize(1280, 1024);
+        screen.screenGeometry = QRect(0, 0, 1280, 1024);
         info = std::make_unique<QUVLABEL>(fakes.platform);
     }
     void cleanup() { info.reset(); }
@@ -152,19 +152,15 @@ private Q_SLOTS:
         QCOMPARE(discarded.count(), 1);
     }
 
-    void activationPlacesTheWindowInTheUpperQuarter_data() {
-        QTest::addColumn<QSize>("screenSize");
-        QTest::newRow("1280 x 1024") << QSize(1280, 1024);
-        QTest::newRow("1024 x 768") << QSize(1024, 768);
-    }
+    void activationPlacesTheWindowInTheUpperQuarter_data() { FakeScreen::addAreaRows(); }
     void activationPlacesTheWindowInTheUpperQuarter() {
-        QFETCH(QSize, screenSize);
-        screen.screenSize = screenSize;
+        QFETCH(QRect, area);
+        screen.screenGeometry = area;
         showActivated();
         const QSize outer = info->frameGeometry().size();
         QCOMPARE(info->frameGeometry().topLeft(),
-                 QPoint((screenSize.width() - outer.width()) / 2,
-                        (screenSize.height() - outer.height()) / 4));
+                 QPoint(area.x() + (area.width() - outer.width()) / 2,
+                        area.y() + (area.height() - outer.height()) / 4));
     }
 
     void everyActivationPutsTheWindowBack() {

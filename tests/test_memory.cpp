@@ -268,7 +268,7 @@ private Q_SLOTS:
 
     void windowCentresOnceAtCreation() {
         TestPlatform fake;
-        fake.screen.screenSize = QSize(1000, 800);
+        fake.screen.screenGeometry = QRect(0, 0, 1000, 800);
         FakeNavigator navigator;
         memo window(fake.platform, navigator);
         const QPoint centred((1000 - window.width()) / 2, (800 - window.height()) / 2);

@@ -382,7 +382,7 @@ private Q_SLOTS:
 
     void activationCentresWindow() {
         Window w;
-        w.fake.screen.screenSize = QSize(1000, 800);
+        w.fake.screen.screenGeometry = QRect(0, 0, 1000, 800);
         w.form.activated();
         QCOMPARE(w.form.pos(), QPoint((1000 - w.form.width()) / 2, (800 - w.form.height()) / 2));
     }

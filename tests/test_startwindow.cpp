@@ -67,7 +67,7 @@ private Q_SLOTS:
     void init() {
         dialogs = FakeDialogs();
         navigator.calls.clear();
-        screen.screenSize = QSize(1280, 1024);
+        screen.screenGeometry = QRect(0, 0, 1280, 1024);
         form = std::make_unique<Form0>(fakes.platform, navigator);
         form->activated();
     }
@@ -81,17 +81,13 @@ private Q_SLOTS:
         QVERIFY(!form->windowIcon().isNull());
     }
 
-    void windowIsCentredOnTheScreenWhenCreated_data() {
-        QTest::addColumn<QSize>("screenSize");
-        QTest::newRow("1280 x 1024") << QSize(1280, 1024);
-        QTest::newRow("800 x 600") << QSize(800, 600);
-    }
+    void windowIsCentredOnTheScreenWhenCreated_data() { FakeScreen::addAreaRows(); }
     void windowIsCentredOnTheScreenWhenCreated() {
-        QFETCH(QSize, screenSize);
-        screen.screenSize = screenSize;
+        QFETCH(QRect, area);
+        screen.screenGeometry = area;
         Form0 fresh(fakes.platform, navigator);
-        QCOMPARE(fresh.pos(), QPoint((screenSize.width() - twips(6390)) / 2,
-                                     (screenSize.height() - twips(7485)) / 2));
+        QCOMPARE(fresh.pos(), QPoint(area.x() + (area.width() - twips(6390)) / 2,
+                                     area.y() + (area.height() - twips(7485)) / 2));
     }
 
     void controlsStandWhereTheLayoutPutsThem_data() {

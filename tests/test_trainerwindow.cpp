@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -56,6 +57,7 @@ private Q_SLOTS:
     void keysOfAHiddenWindowAreNotJudged();
     void wrongKeyIsJudgedOnceWhenItsErrorBoxTookTheActivation();
     void keysAreNotJudgedWhileTheWorksheetCoversTheGrid();
+    void digitPressedInTheSameInstantAsAModifierIsJudged();
     void activationSetsTheCaptionAndDrawsANewTask();
     void closeBoxLeavesLikeEnde();
     void helpShowsItsFourLines();
@@ -259,6 +261,25 @@ void TrainerWindowTest::keysAreNotJudgedWhileTheWorksheetCoversTheGrid() {
     QTest::mouseClick(control<QPushButton>(w, "Befehl16"), Qt::LeftButton);
     QTest::keyClick(&w, Qt::Key_5);
     QCOMPARE(text(w, "Bezeichnung13"), QStringLiteral("5"));
+}
+
+void TrainerWindowTest::digitPressedInTheSameInstantAsAModifierIsJudged() {
+    TestPlatform p;
+    Form1 w(p.platform, p.navigator);
+    w.show();
+    w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
+    w.refresh();
+    QTest::mouseClick(control(w, "Bezeichnung12"), Qt::LeftButton);
+    // A keyboard helper sends Num Lock and the keypad digit within one millisecond; Qt hands
+    // both to the window in the same place in memory.
+    std::optional<QKeyEvent> press;
+    press.emplace(QEvent::KeyPress, Qt::Key_NumLock, Qt::NoModifier);
+    press->setTimestamp(1000);
+    QApplication::sendEvent(&w, &*press);
+    press.emplace(QEvent::KeyPress, Qt::Key_3, Qt::KeypadModifier, QStringLiteral("3"));
+    press->setTimestamp(1000);
+    QApplication::sendEvent(&w, &*press);
+    QCOMPARE(text(w, "Bezeichnung12"), QStringLiteral("3"));
 }
 
 void TrainerWindowTest::activationSetsTheCaptionAndDrawsANewTask() {

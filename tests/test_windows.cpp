@@ -1,3 +1,4 @@
+#include "app/DoubleClick.h"
 #include "app/Form0.h"
 #include "app/QUVLABEL.h"
 #include "app/Windows.h"
@@ -7,8 +8,12 @@
 #include "trainer/TrainerWindow.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
+#include <set>
 
 namespace {
 
@@ -17,7 +22,55 @@ void sendActivation(QWidget *window) {
     QCoreApplication::sendEvent(window, &activate);
 }
 
+// What the window system delivers when the close box is pressed; a hidden window may still get it
+// (a double click on the close box, a queued close).
+void pressCloseBox(QWidget *window) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window->windowHandle(), &close);
+}
+
+// A key pressed on the keyboard: it goes to the control with the focus, or to the window.
+void pressKey(QWidget *window, Qt::Key key) {
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : window, key);
+}
+
+// Every control that Tab gives the focus to, going round the active window more than once.
+std::set<QWidget *> tabbedThrough(QWidget *window) {
+    QApplication::setActiveWindow(window);
+    std::set<QWidget *> reached;
+    const auto rounds = window->findChildren<QWidget *>().size() + 2;
+    for (qsizetype i = 0; i < rounds; ++i) {
+        if (QWidget *focus = QApplication::focusWidget()) {
+            reached.insert(focus);
+        }
+        pressKey(window, Qt::Key_Tab);
+    }
+    return reached;
+}
+
+using ShowWindow = std::function<QWidget *(Windows &)>;
+
+// A mouse press on one of two windows, 1 or 2, at a time (ms) and a screen point.
+struct Press {
+    int window;
+    quint64 time;
+    QPoint at;
+    Qt::MouseButton button = Qt::LeftButton;
+};
+using Presses = QList<Press>;
+
+QWidget *trainerWithOpenSheet(Windows &windows) {
+    windows.showTrainer(Modul::Addition);
+    TrainerWindow *trainer = windows.trainer(Modul::Addition);
+    trainer->findChild<QPushButton *>(QStringLiteral("Befehl14"))->click();
+    return trainer;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ShowWindow)
+Q_DECLARE_METATYPE(Presses)
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -28,9 +81,17 @@ private Q_SLOTS:
     void ownMessageBoxClosingIsNoActivation();
     void returningFromTheInfoWindowActivatesTheTrainer();
     void infoCheckBoxSurvivesHidingButNotTheCloseBox();
+    void closingADiscardedInfoWindowAgainLeavesTheNewOne();
+    void discardedInfoWindowStillPendingIsFreedWithTheOwner();
     void printRequestCreatesTheInfoWindowHiddenAndLocked();
     void numberCatchStartsFromTheSharedStartValues();
     void quitHidesEveryWindow();
+    void tabReachesOnlyControlsInsideTheClientArea_data();
+    void tabReachesOnlyControlsInsideTheClientArea();
+    void hiddenWorksheetButtonsAreNotPressedByTabAndSpace();
+    void boxOverAWindowKeepsItsButtonsInTheFocusChain();
+    void laterClicksOfADoubleClickStayOnTheWindowItBeganOn_data();
+    void laterClicksOfADoubleClickStayOnTheWindowItBeganOn();
 };
 
 void WindowsTest::startShowsOnlyTheStartWindowAndCreatesNothingElse() {
@@ -139,6 +200,40 @@ void WindowsTest::infoCheckBoxSurvivesHidingButNotTheCloseBox() {
     QVERIFY(windows.info()->findChild<QCheckBox *>(QStringLiteral("Kontroll1"))->isChecked());
 }
 
+void WindowsTest::closingADiscardedInfoWindowAgainLeavesTheNewOne() {
+    TestProgram program;
+    Windows &windows = program.windows;
+    windows.start();
+    windows.showInfo();
+    QPointer<QUVLABEL> first = windows.info();
+    pressCloseBox(first);
+    pressCloseBox(first);
+    QVERIFY(!windows.info());
+
+    windows.showInfo();
+    QUVLABEL *second = windows.info();
+    QVERIFY(second && second != first);
+    QVERIFY2(!first.isNull(), "the first window waits for the event loop to delete it");
+    pressCloseBox(first);
+    QCOMPARE(windows.info(), second);
+    QVERIFY(second->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QCOMPARE(windows.info(), second);
+}
+
+void WindowsTest::discardedInfoWindowStillPendingIsFreedWithTheOwner() {
+    QPointer<QUVLABEL> closed;
+    {
+        TestProgram program;
+        program.windows.start();
+        program.windows.showInfo();
+        closed = program.windows.info();
+        pressCloseBox(closed);
+    }
+    QVERIFY2(closed.isNull(), "the discarded window outlived its owner");
+}
+
 void WindowsTest::printRequestCreatesTheInfoWindowHiddenAndLocked() {
     TestProgram program;
     Windows &windows = program.windows;
@@ -172,6 +267,132 @@ void WindowsTest::quitHidesEveryWindow() {
     windows.quit();
     QCOMPARE(program.shownMainWindows(), 0);
     QVERIFY(!windows.info()->isVisible());
+}
+
+void WindowsTest::tabReachesOnlyControlsInsideTheClientArea_data() {
+    QTest::addColumn<ShowWindow>("show");
+    QTest::addColumn<QStringList>("mustReach");
+    auto trainer = [](Modul modul) {
+        return ShowWindow([modul](Windows &w) -> QWidget * {
+            w.showTrainer(modul);
+            return w.trainer(modul);
+        });
+    };
+    QTest::newRow("start window with the help parked")
+        << ShowWindow([](Windows &w) -> QWidget * { return w.startWindow(); }) << QStringList();
+    QTest::newRow("addition trainer") << trainer(Modul::Addition) << QStringList();
+    QTest::newRow("subtraction trainer") << trainer(Modul::Subtraktion) << QStringList();
+    QTest::newRow("mixed trainer") << trainer(Modul::Gemischt) << QStringList();
+    QTest::newRow("addition trainer with the sheet open")
+        << ShowWindow(trainerWithOpenSheet)
+        << QStringList{QStringLiteral("Befehl16"), QStringLiteral("Befehl17"),
+                       QStringLiteral("Befehl18"), QStringLiteral("Befehl19")};
+    QTest::newRow("number catch") << ShowWindow([](Windows &w) -> QWidget * {
+        w.showNumberCatch();
+        return w.numberCatch();
+    }) << QStringList();
+    QTest::newRow("memory") << ShowWindow([](Windows &w) -> QWidget * {
+        w.showMemory();
+        return w.memory();
+    }) << QStringList();
+    QTest::newRow("info window") << ShowWindow([](Windows &w) -> QWidget * {
+        w.showInfo();
+        return w.info();
+    }) << QStringList{QStringLiteral("Kontroll1")};
+}
+
+void WindowsTest::tabReachesOnlyControlsInsideTheClientArea() {
+    QFETCH(ShowWindow, show);
+    QFETCH(QStringList, mustReach);
+    TestProgram program;
+    program.windows.start();
+    QWidget *window = show(program.windows);
+    QStringList reachedNames;
+    for (QWidget *control : tabbedThrough(window)) {
+        const QRect onWindow(control->mapTo(window, QPoint(0, 0)), control->size());
+        QVERIFY2(window->rect().intersects(onWindow),
+                 qPrintable(control->objectName() + QStringLiteral(" lies outside the window")));
+        reachedNames.append(control->objectName());
+    }
+    for (const QString &name : mustReach) {
+        QVERIFY2(reachedNames.contains(name), qPrintable(name + QStringLiteral(" is not reached")));
+    }
+}
+
+void WindowsTest::hiddenWorksheetButtonsAreNotPressedByTabAndSpace() {
+    TestProgram program;
+    program.windows.start();
+    program.windows.showTrainer(Modul::Addition);
+    QWidget *trainer = program.windows.trainer(Modul::Addition);
+    QApplication::setActiveWindow(trainer);
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space}) {
+        pressKey(trainer, key);
+    }
+    QVERIFY(!program.fakes.dialogs.titles().contains(QStringLiteral("Druckersperre aufheben")));
+    QVERIFY(program.fakes.clipboard.texts.isEmpty());
+
+    // Open, the sheet's buttons work with the keyboard.
+    trainerWithOpenSheet(program.windows);
+    auto *aufgaben = trainer->findChild<QPushButton *>(QStringLiteral("Befehl17"));
+    for (int i = 0; i < 10 && QApplication::focusWidget() != aufgaben; ++i) {
+        pressKey(trainer, Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), aufgaben);
+    pressKey(trainer, Qt::Key_Space);
+    QCOMPARE(program.fakes.dialogs.last().title, QStringLiteral("Druckersperre aufheben"));
+}
+
+void WindowsTest::boxOverAWindowKeepsItsButtonsInTheFocusChain() {
+    TestProgram program;
+    program.windows.start();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Frage"), QStringLiteral("Ja?"),
+                    QMessageBox::Yes | QMessageBox::No, program.windows.startWindow());
+    box.show();
+    // Far from its parent on the screen, as a box may stand on a small screen.
+    box.move(3000, 3000);
+    for (QAbstractButton *button : box.buttons()) {
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+    }
+}
+
+void WindowsTest::laterClicksOfADoubleClickStayOnTheWindowItBeganOn_data() {
+    QTest::addColumn<Presses>("presses");
+    QTest::addColumn<QList<bool>>("ignored");
+    const QPoint p(100, 100);
+    // Double-click time 400 ms, distance 5 pixels.
+    QTest::newRow("second click on the window the first one opened")
+        << Presses{{1, 1000, p}, {2, 1100, p}} << QList<bool>{false, true};
+    QTest::newRow("triple click") << Presses{{1, 1000, p}, {2, 1100, p}, {2, 1200, p}}
+                                  << QList<bool>{false, true, true};
+    QTest::newRow("double click within one window")
+        << Presses{{1, 1000, p}, {1, 1100, p}} << QList<bool>{false, false};
+    QTest::newRow("second click just within the time")
+        << Presses{{1, 1000, p}, {2, 1400, p}} << QList<bool>{false, true};
+    QTest::newRow("second click after the time")
+        << Presses{{1, 1000, p}, {2, 1401, p}} << QList<bool>{false, false};
+    QTest::newRow("second click just within the distance")
+        << Presses{{1, 1000, p}, {2, 1100, p + QPoint(3, -2)}} << QList<bool>{false, true};
+    QTest::newRow("second click further away")
+        << Presses{{1, 1000, p}, {2, 1100, p + QPoint(6, 0)}} << QList<bool>{false, false};
+    QTest::newRow("other button") << Presses{{1, 1000, p}, {2, 1100, p, Qt::RightButton}}
+                                  << QList<bool>{false, false};
+    QTest::newRow("back on the first window")
+        << Presses{{1, 1000, p}, {2, 1100, p}, {1, 1200, p}} << QList<bool>{false, true, false};
+    QTest::newRow("after a pause the new window is clicked")
+        << Presses{{1, 1000, p}, {2, 1100, p}, {2, 1700, p}, {2, 1800, p}}
+        << QList<bool>{false, true, false, false};
+}
+
+void WindowsTest::laterClicksOfADoubleClickStayOnTheWindowItBeganOn() {
+    QFETCH(Presses, presses);
+    QFETCH(QList<bool>, ignored);
+    DoubleClick rule(400, 5);
+    const int windows[] = {0, 1, 2};
+    QList<bool> judged;
+    for (const Press &press : presses) {
+        judged.append(rule.ignorePress(&windows[press.window], press.button, press.time, press.at));
+    }
+    QCOMPARE(judged, ignored);
 }
 
 QTEST_MAIN(WindowsTest)

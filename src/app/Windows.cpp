@@ -14,9 +14,14 @@
 
 Windows::Windows(Platform &platform, Timer &gameTimer)
     : platform_(platform), gameTimer_(gameTimer) {
+    QCoreApplication::instance()->installEventFilter(&doubleClicks_);
 }
 
-Windows::~Windows() = default;
+Windows::~Windows() {
+    for (const QPointer<QUVLABEL> &pending : discarded_) {
+        delete pending.data();
+    }
+}
 
 template <typename T> T &Windows::watch(std::unique_ptr<T> &slot, std::unique_ptr<T> created) {
     slot = std::move(created);
@@ -77,15 +82,25 @@ void Windows::showMemory() {
 QUVLABEL &Windows::infoWindow() {
     if (!info_) {
         QUVLABEL &created = watch(info_, std::make_unique<QUVLABEL>(platform_));
-        // The close box discards the window with its check box; the next one starts checked.
-        connect(&created, &QUVLABEL::discarded, this, [this] {
-            if (lastActive_ == info_.get()) {
-                lastActive_ = nullptr;
-            }
-            info_.release()->deleteLater();
-        });
+        connect(&created, &QUVLABEL::discarded, this,
+                [this, window = &created] { discard(window); });
     }
     return *info_;
+}
+
+void Windows::discard(QUVLABEL *window) {
+    // The close box discards the window with its check box; the next one starts checked. A close
+    // that reaches a window already let go (closed twice) changes nothing.
+    if (window != info_.get()) {
+        return;
+    }
+    if (lastActive_ == window) {
+        lastActive_ = nullptr;
+    }
+    // Deleted once its own close event is over; whatever the event loop leaves, the owner frees.
+    std::erase_if(discarded_, [](const QPointer<QUVLABEL> &pending) { return pending.isNull(); });
+    discarded_.emplace_back(info_.release());
+    window->deleteLater();
 }
 
 void Windows::showInfo() {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/DoubleClickFilter.h"
 #include "app/Modul1.h"
 #include "app/Navigator.h"
 
 #include <QObject>
+#include <QPointer>
 #include <array>
 #include <memory>
+#include <vector>
 
 class Form0;
 class Form4;
@@ -18,7 +21,8 @@ struct Platform;
 
 // The one owner of the program's windows: creates each on first show, keeps it for the run and
 // hands over between them. It also decides when a window has been activated: only when the
-// program's active window changes, never when one of a window's own message boxes closes.
+// program's active window changes, never when one of a window's own message boxes closes. The
+// second click of a double click that opened a window stays on the window it began on.
 class Windows : public QObject, public Navigator {
     Q_OBJECT
 public:
@@ -54,14 +58,18 @@ private:
     std::array<QWidget *, 6> mainWindows() const;
     void activate(QWidget *window);
     QUVLABEL &infoWindow();
+    void discard(QUVLABEL *window);
     template <typename T> T &watch(std::unique_ptr<T> &slot, std::unique_ptr<T> created);
 
     Platform &platform_;
     Timer &gameTimer_;
+    DoubleClickFilter doubleClicks_;
     Modul1 modul1_;
     std::unique_ptr<Form0> form0_;
     std::array<std::unique_ptr<TrainerWindow>, 3> trainers_;
     std::unique_ptr<QUVLABEL> info_;
+    // Info windows closed but not yet deleted by the event loop.
+    std::vector<QPointer<QUVLABEL>> discarded_;
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<memo> memo_;
     QWidget *lastActive_ = nullptr;

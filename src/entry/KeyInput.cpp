@@ -1,5 +1,7 @@
 #include "entry/KeyInput.h"
 
+#include <QKeyEvent>
+
 namespace KeyInput {
 
 Entry fromKey(int key) {
@@ -31,6 +33,14 @@ Entry fromKey(int key) {
         return {true, QChar(static_cast<char16_t>(u'0' + (key - Qt::Key_0)))};
     }
     return {true, std::nullopt};
+}
+
+Entry fromEvent(const QKeyEvent &event, NativeKey::Codes codes) {
+    if (const std::optional<int> digit =
+            NativeKey::mainRowDigit(codes, event.nativeScanCode(), event.nativeVirtualKey())) {
+        return {true, QChar(static_cast<char16_t>(u'0' + *digit))};
+    }
+    return fromKey(event.key());
 }
 
 } // namespace KeyInput

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/NativeKey.h"
+
 #include <QChar>
 #include <Qt>
 #include <optional>
+
+class QKeyEvent;
 
 // How a key press reaches digit entry: a modifier pressed alone is no entry at all; a digit of
 // the main row or the keypad is that digit; the space bar a space; every other key is an entry
@@ -14,6 +18,11 @@ struct Entry {
     std::optional<QChar> character;
 };
 
+// Judged by Qt's key code, which follows the layout and Shift.
 Entry fromKey(int key);
+
+// A main-row digit key counts by the key itself, so Shift, AltGr or Caps Lock held with it
+// changes nothing (on AZERTY the digits lie on Shift); every other key as fromKey().
+Entry fromEvent(const QKeyEvent &event, NativeKey::Codes codes);
 
 } // namespace KeyInput

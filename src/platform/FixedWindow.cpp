@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/IconPainter.h"
+#include "platform/ParkedFocus.h"
 #include "platform/Twips.h"
 
 #include <QWidget>
@@ -18,4 +19,5 @@ void makeFixedWindow(QWidget &window, const char *name, const QString &caption, 
     }
     window.setFixedSize(twips(widthTwips), twips(heightTwips));
     Controls::setColors(&window, Qt::black, background);
+    new ParkedFocus(window);
 }

@@ -4,5 +4,6 @@ class QWidget;
 class Screen;
 
 // Left = (screen width - window width) / 2, Top = (screen height - window height) / divisor,
-// with the window's outer size (frame included where the desktop has drawn one).
+// counted from the screen's own top-left corner on the desktop, with the window's outer size
+// (frame included where the desktop has drawn one).
 void placeOnScreen(QWidget &window, const Screen &screen, int topDivisor = 2);

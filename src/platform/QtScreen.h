@@ -4,5 +4,5 @@
 
 class QtScreen : public Screen {
 public:
-    QSize size() const override;
+    QRect geometry() const override;
 };

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QSize>
+#include <QRect>
 
-// The size of the screen the windows centre themselves on, in pixels.
+// The screen the windows centre themselves on: its place on the desktop and its size, in pixels.
+// Beside another monitor it need not start at 0, 0.
 class Screen {
 public:
     virtual ~Screen() = default;
-    virtual QSize size() const = 0;
+    virtual QRect geometry() const = 0;
 };

@@ -394,14 +394,16 @@ bool TrainerWindow::eventFilter(QObject *watched, QEvent *event) {
     // that no control takes travels on up to the window, also after the error box it brought
     // has closed: the same press is judged only where it was seen first.
     auto *key = static_cast<QKeyEvent *>(event);
-    const bool samePress = key == judgedPress_ && key->timestamp() == judgedTimestamp_;
+    const bool samePress =
+        key == judgedPress_ && key->timestamp() == judgedTimestamp_ && key->key() == judgedKey_;
     // While the worksheet covers the grid, keys scroll the worksheet and judge nothing.
     if (samePress || !ours || !isVisible() || worksheet_->isOpen()) {
         return false;
     }
     judgedPress_ = key;
     judgedTimestamp_ = key->timestamp();
-    const KeyInput::Entry entry = KeyInput::fromKey(key->key());
+    judgedKey_ = key->key();
+    const KeyInput::Entry entry = KeyInput::fromEvent(*key, NativeKey::ofThisPlatform());
     if (entry.isEntry) {
         forward([this, &entry] { trainer_.tasteGedrueckt(entry.character); });
     }

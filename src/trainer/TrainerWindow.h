@@ -68,6 +68,9 @@ private:
     QPushButton *blatt_ = nullptr;
     WorksheetPanel *worksheet_ = nullptr;
     // The key press judged last, until its release: a press travelling on is not judged again.
+    // Qt reuses one event object, and two keys may be pressed in the same millisecond (Shift
+    // or Num Lock with a digit): the key itself tells them apart.
     const QKeyEvent *judgedPress_ = nullptr;
     quint64 judgedTimestamp_ = 0;
+    int judgedKey_ = 0;
 };

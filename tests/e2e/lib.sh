@@ -1,5 +1,7 @@
 # Helpers for the end-to-end tests: sourced by every tests/e2e/test_*.sh, which ctest calls with
-# the program's path as $1 on the X server that ./test provides (DISPLAY set, window manager up).
+# the program's path as $1. They run on the private X server (Xvfb + openbox) that the ctest
+# fixture started (tests/e2e/session.sh), named by E2E_SESSION; whatever DISPLAY says is ignored,
+# so a test never clicks or types into the user's desktop.
 #
 #   source "$(dirname "$0")/lib.sh"
 #   open_start_window                       # start the program, wait for Form0: START_WID
@@ -17,6 +19,27 @@
 set -uo pipefail
 
 PROGRAM="${1:?usage: $0 PROGRAM}"
+
+# The fixture's session, and no other display: without it the test refuses to run.
+use_private_session() {
+    local session="${E2E_SESSION:-}"
+    if [[ -z "$session" || ! -f "$session" ]]; then
+        echo "FAIL ($(basename "$0" .sh)): no private X session (E2E_SESSION=$session); run the" \
+            "test through ctest, whose fixture starts one" >&2
+        exit 1
+    fi
+    source "$session"
+    if [[ "$(cat "/proc/$E2E_XVFB_PID/comm" 2>/dev/null)" != Xvfb ]]; then
+        echo "FAIL ($(basename "$0" .sh)): the private X server ($E2E_DISPLAY) is gone" >&2
+        exit 1
+    fi
+    export DISPLAY="$E2E_DISPLAY" XDG_RUNTIME_DIR="$E2E_RUNTIME_DIR" QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+}
+use_private_session
+# xdotool reads window titles in the locale's character set: "Lückenaufgabe" needs UTF-8.
+export LC_ALL=C.UTF-8
+
 E2E_NAME="$(basename "$0" .sh)"
 E2E_TMP="$(mktemp -d)"
 E2E_LOG="$E2E_TMP/program.log"

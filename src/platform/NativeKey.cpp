@@ -1,0 +1,46 @@
+#include "platform/NativeKey.h"
+
+#include <QGuiApplication>
+
+namespace NativeKey {
+
+Codes ofThisPlatform() {
+#ifdef Q_OS_WIN
+    return Codes::Windows;
+#else
+    return QGuiApplication::platformName() == QLatin1String("xcb") ? Codes::X11 : Codes::Unknown;
+#endif
+}
+
+namespace {
+
+// Main-row keys 1, 2, ..., 9, 0 lie on consecutive codes starting at `one`.
+std::optional<int> onMainRow(quint32 code, quint32 one) {
+    if (code < one || code > one + 9) {
+        return std::nullopt;
+    }
+    return static_cast<int>((code - one + 1) % 10);
+}
+
+} // namespace
+
+std::optional<int> mainRowDigit(Codes codes, quint32 scanCode, quint32 virtualKey) {
+    switch (codes) {
+    case Codes::X11:
+        // The X keycode names the key, on every layout; the keysym in the virtual key follows
+        // the layout's level and says nothing certain.
+        return onMainRow(scanCode, 10);
+    case Codes::Windows:
+        // Windows names the main-row keys VK_0..VK_9 on the usual layouts, AZERTY included; the
+        // set-1 scan codes 0x02..0x0B are the same keys on every layout.
+        if (virtualKey >= '0' && virtualKey <= '9') {
+            return static_cast<int>(virtualKey - '0');
+        }
+        return onMainRow(scanCode, 0x02);
+    case Codes::Unknown:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace NativeKey

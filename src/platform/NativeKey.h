@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QtGlobal>
+#include <optional>
+
+// The physical key behind a key press, whatever character the keyboard layout, Shift or AltGr
+// made of it: the key that carries a digit on the main row is known by where it sits.
+namespace NativeKey {
+
+// How the platform numbers keys in QKeyEvent's native scan code and native virtual key.
+enum class Codes { Unknown, X11, Windows };
+
+Codes ofThisPlatform();
+
+// The digit 0..9 of a main-row key, or nothing for any other key and where the codes are
+// unknown. The numeric keypad is not the main row.
+std::optional<int> mainRowDigit(Codes codes, quint32 scanCode, quint32 virtualKey);
+
+} // namespace NativeKey
