@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # A private Wine prefix for the tests: `wine-prefix.sh setup DIR` makes it (Wine's first start
 # takes a while, so it is done once, before the tests); `wine-prefix.sh cleanup DIR` ends its
-# Wine server and removes it. No Mono or Gecko installer is offered, no menu entry written.
+# Wine server and removes it. No Mono or Gecko installer is offered, no menu entry written. Wine
+# sees only the private X session of the tests (E2E_SESSION), never the user's desktop.
 set -euo pipefail
+source "${E2E_SESSION:?the private X session of the tests}"
+export DISPLAY="$E2E_DISPLAY" XDG_RUNTIME_DIR="$E2E_RUNTIME_DIR"
+unset WAYLAND_DISPLAY
 action="${1:?setup or cleanup}"
 export WINEPREFIX="${2:?the prefix folder}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
