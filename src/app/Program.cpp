@@ -1,7 +1,6 @@
 #include "app/Program.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <chrono>
 
 Program::Program()
@@ -10,8 +9,7 @@ Program::Program()
     QApplication::setApplicationName(QStringLiteral("schriftlich-rechnen"));
     QApplication::setDesktopFileName(QStringLiteral("de.schriftlich_rechnen.SchriftlichRechnen"));
     QApplication::setQuitOnLastWindowClosed(false);
-    if (qtGerman_.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qtGerman_.load(QStringLiteral(":/translations/qtbase_de.qm"))) {
         QApplication::installTranslator(&qtGerman_);
     }
 }

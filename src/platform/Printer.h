@@ -19,7 +19,9 @@ public:
         // What the system had to print on; without a default printer the document goes to a file.
         enum class Printers { Default, NoDefault, None };
         Kind kind;
-        QString where; // the printer's name, the path of the file written, or the folder tried
+        // The printer's name, the path of the file written, or the folder tried; paths as the
+        // system writes them (backslashes on Windows), for the teacher to find them.
+        QString where;
         Printers printers = Printers::Default;
         QString reason = {}; // the print system's own words for a job it did not take
     };

@@ -61,7 +61,7 @@ Printer::Outcome QtPrinter::saveToFile(const Document &document, Outcome::Printe
     const QString path =
         QDir().mkpath(fileFolder_) ? reserveFile(fileFolder_, document.name) : QString();
     if (path.isEmpty()) {
-        return {Outcome::Kind::Failed, fileFolder_, printers};
+        return {Outcome::Kind::Failed, QDir::toNativeSeparators(fileFolder_), printers};
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -70,9 +70,9 @@ Printer::Outcome QtPrinter::saveToFile(const Document &document, Outcome::Printe
     printer.setOutputFileName(path);
     if (!paint(printer, document)) {
         QFile::remove(path);
-        return {Outcome::Kind::Failed, fileFolder_, printers};
+        return {Outcome::Kind::Failed, QDir::toNativeSeparators(fileFolder_), printers};
     }
-    return {Outcome::Kind::SavedToFile, path, printers};
+    return {Outcome::Kind::SavedToFile, QDir::toNativeSeparators(path), printers};
 }
 
 QList<QStringList> QtPrinter::pages(const QStringList &lines, int linesPerPage) {

@@ -6,6 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/cups.sh"
 source "$(dirname "$0")/trainer.sh"
+source "$(dirname "$0")/worksheet.sh"
 
 START="Schriftliche Additon und Subtraktion"
 TRAINER="Schriftliche Addition"
@@ -41,17 +42,9 @@ click_twips "$trainer" 5587 367
 sleep 0.3
 
 # "Kopieren" first: the clipboard then holds the sheet the printouts are compared with.
-click_twips "$trainer" 6247 367
-copied="$(wait_box "Zwischenablage")" || fail "\"Kopieren\" showed no message"
 clip="$E2E_TMP/clipboard.txt"
-timeout 5 xclip -o -selection clipboard >"$clip" 2>/dev/null || fail "the clipboard could not be read"
-lines="$(wc -l <"$clip")"
-[[ "$lines" == 76 ]] || fail "the clipboard holds $lines lines, not 76"
-[[ -z "$(sed -n '38p;39p' "$clip" | tr -d '\r\n')" && -n "$(sed -n '37p;40p' "$clip" | tr -d '\r\n')" ]] ||
-    fail "the clipboard's two halves are not separated by two empty lines"
-activate "$copied"
-press Return
-window_gone "Zwischenablage" || fail "the clipboard message stayed open"
+copy_worksheet "$trainer" "$clip"
+why="$(addition_sheet_ok "$clip")" || fail "the copied worksheet is not in its layout: $why"
 
 # Prints the sheet of the button at X twips past the printer lock, which is on at program start
 # (the password is the points shown, "0"); the closing box's id is then in DONE_BOX.
@@ -104,4 +97,4 @@ expected="$({
     fail "the printed sheet is not the worksheet line by line:"$'\n'"$(diff <(echo "$expected") <(squeeze <<<"$sheet"))"
 
 program_running || fail "the program ended"
-echo "PASS: worksheet printing and copying"
+echo "PASS: worksheet printing, refused and accepted"

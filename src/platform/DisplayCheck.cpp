@@ -1,0 +1,30 @@
+#include "platform/DisplayCheck.h"
+
+#include <cstdlib>
+
+namespace DisplayCheck {
+
+bool displayMissing(WindowSystem system, const Environment &environment) {
+    if (system != WindowSystem::X11) {
+        return false;
+    }
+    const bool wantsX =
+        environment.qpaPlatform.empty() || environment.qpaPlatform.starts_with("xcb");
+    return wantsX && environment.display.empty() && environment.waylandDisplay.empty();
+}
+
+namespace {
+
+std::string_view variable(const char *name) {
+    const char *value = std::getenv(name);
+    return value == nullptr ? std::string_view() : std::string_view(value);
+}
+
+} // namespace
+
+bool displayMissing() {
+    return displayMissing(thisBuild(), {variable("QT_QPA_PLATFORM"), variable("DISPLAY"),
+                                        variable("WAYLAND_DISPLAY")});
+}
+
+} // namespace DisplayCheck

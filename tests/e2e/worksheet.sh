@@ -1,0 +1,70 @@
+# shellcheck shell=bash
+# Reads an addition worksheet copied to the clipboard and checks it line by line against the
+# worksheet's layout: the task half, two empty lines, the solution half; five blocks of six
+# tasks (three of two operands, two of three), each row line six cells of 8 characters, every
+# sum right, the results blank in the task half only. Line ends may be CR LF or LF; the caller
+# checks which.
+#
+#   copy_worksheet WID FILE                  "Kopieren" in the open worksheet view of trainer WID;
+#                                            the clipboard text then in FILE
+#   addition_sheet_ok FILE || fail "..."     prints what is wrong on failure
+
+# "Kopieren" (Befehl19 at 4680,120, 1215 x 495 in the panel Bild3 at 960,0 of the open view).
+copy_worksheet() {
+    local copied
+    click_twips "$1" 6247 367
+    copied="$(wait_box "Zwischenablage")" || fail "\"Kopieren\" showed no message"
+    timeout 5 xclip -o -selection clipboard >"$2" 2>/dev/null || fail "the clipboard could not be read"
+    activate "$copied"
+    press Return
+    window_gone "Zwischenablage" || fail "the clipboard message stayed open"
+}
+
+addition_sheet_ok() {
+    tr -d '\r' <"$1" | awk '
+        function bad(what) { printf "line %d: %s: \"%s\"\n", NR, what, $0; failed = 1; exit 1 }
+        # The kind of line i (from 0) of the 37 lines of one half, and the operand count of its block.
+        function kind(i,    n, row, b) {
+            split("0 7 14 21 29", starts, " "); split("2 2 2 3 3", counts, " ")
+            for (b = 5; b > 1; b--) if (i >= starts[b] + 0) break
+            n = counts[b]; row = i - starts[b]
+            if (row == 0) return "top"
+            if (row < n) return "operand"
+            if (row == n) return "rule"
+            if (row == n + 1) return "result"
+            if (row == n + 2) return "closing"
+            return "spacer"
+        }
+        # The number in characters 2..5 of cell k, checked to be a Zahlenzeile.
+        function number(k,    field) {
+            field = substr($0, 8 * k + 2, 4)
+            if (field !~ /^ *[1-9][0-9]*$/) bad("cell " k + 1 " holds no number")
+            return field + 0
+        }
+        {
+            half = NR <= 37 ? "tasks" : NR <= 39 ? "gap" : "solutions"
+            if (half == "gap") { if ($0 != "") bad("the halves are not parted by two empty lines"); next }
+            i = half == "tasks" ? NR - 1 : NR - 40
+            k = kind(i)
+            if (k == "spacer" || (k == "result" && half == "tasks")) {
+                if ($0 != " ") bad("a single space was expected"); next
+            }
+            if (length($0) != 48) bad("a row line is not 48 characters long")
+            for (c = 0; c < 6; c++) {
+                cell = substr($0, 8 * c + 1, 8)
+                if (substr(cell, 6) != "   ") bad("cell " c + 1 " does not end in three spaces")
+                if (k == "rule" && substr(cell, 1, 5) != "_____") bad("no rule in cell " c + 1)
+                if (k == "closing" && substr(cell, 1, 5) != "-----") bad("no closing rule in cell " c + 1)
+                if (k == "top") { if (substr(cell, 1, 1) != " ") bad("a top number with a sign"); sum[c] = number(c) }
+                if (k == "operand") {
+                    if (substr(cell, 1, 1) != "+") bad("an operand without its \"+\"")
+                    sum[c] += number(c)
+                }
+                if (k == "result" && number(c) != sum[c]) bad("cell " c + 1 " does not add up")
+            }
+        }
+        END {
+            if (failed) exit 1
+            if (NR != 76) { printf "%d lines, not 76\n", NR; exit 1 }
+        }'
+}
