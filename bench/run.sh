@@ -119,7 +119,7 @@ if ! $quick; then
     # --- A clean Release build of everything (program, tests, benchmarks) on two cores.
     echo "=== Clean build" >&2
     clean="$workdir/clean-build"
-    cmake -S . -B "$clean" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake -S . -B "$clean" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
     seconds_before=$SECONDS
     cmake --build "$clean" -j2 >/dev/null
     build_s=$((SECONDS - seconds_before))

@@ -1,5 +1,5 @@
-#include "platform/IconPainter.h"
 #include "platform/QtDialogs.h"
+#include "widgets/IconPainter.h"
 
 #include <QFontDatabase>
 #include <QInputDialog>

@@ -1,7 +1,7 @@
 #include "entry/KeyInput.h"
 #include "fakes/TestPlatform.h"
 #include "trainer/Trainer.h"
-#include "trainer/Zahlenzeile.h"
+#include "vocabulary/Zahlenzeile.h"
 
 #include <QKeyEvent>
 #include <QTest>

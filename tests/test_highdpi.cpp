@@ -1,16 +1,16 @@
 #include "app/Form0.h"
-#include "app/Modul1.h"
 #include "app/QUVLABEL.h"
 #include "fakes/FakeTimer.h"
 #include "fakes/TestPlatform.h"
 #include "games/Form4.h"
+#include "games/Modul1.h"
 #include "games/memo.h"
-#include "platform/IconPainter.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
 #include "trainer/Form1.h"
 #include "trainer/Form2.h"
 #include "trainer/Form3.h"
+#include "widgets/IconPainter.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Twips.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "platform/IconPainter.h"
+#include "widgets/IconPainter.h"
 
 #include <QPainter>
 #include <QTest>

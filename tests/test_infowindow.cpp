@@ -1,9 +1,9 @@
 #include "app/QUVLABEL.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
-#include "platform/ClickableLabel.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QLabel>

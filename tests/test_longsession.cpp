@@ -13,7 +13,7 @@
 #include "games/Form4.h"
 #include "games/memo.h"
 #include "trainer/TrainerWindow.h"
-#include "trainer/Zahlenzeile.h"
+#include "vocabulary/Zahlenzeile.h"
 #include "worksheet/WorksheetPanel.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "fakes/TestPlatform.h"
 #include "games/Memory.h"
 #include "games/memo.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,11 +1,11 @@
-#include "app/Modul1.h"
 #include "fakes/FakeNavigator.h"
 #include "fakes/FakeTimer.h"
 #include "fakes/TestPlatform.h"
 #include "games/Form4.h"
+#include "games/Modul1.h"
 #include "games/NumberCatch.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Twips.h"
 
 #include <QImage>
 #include <QLabel>

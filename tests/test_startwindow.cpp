@@ -2,8 +2,8 @@
 #include "fakes/FakeNavigator.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Twips.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

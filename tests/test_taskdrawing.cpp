@@ -1,6 +1,6 @@
 #include "fakes/TestPlatform.h"
 #include "trainer/Trainer.h"
-#include "trainer/Zahlenzeile.h"
+#include "vocabulary/Zahlenzeile.h"
 
 #include <QSet>
 #include <QTest>

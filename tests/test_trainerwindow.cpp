@@ -1,10 +1,10 @@
 #include "entry/TileMime.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
-#include "platform/Twips.h"
 #include "trainer/Form1.h"
 #include "trainer/Form2.h"
 #include "trainer/Form3.h"
+#include "widgets/Twips.h"
 
 #include <QLabel>
 #include <QMimeData>

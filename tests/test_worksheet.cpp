@@ -1,6 +1,6 @@
 #include "fakes/FakeClock.h"
 #include "platform/Random.h"
-#include "trainer/Zahlenzeile.h"
+#include "vocabulary/Zahlenzeile.h"
 #include "worksheet/Rechenblatt.h"
 
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
 #include "fakes/TestPlatform.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 #include "worksheet/WorksheetPanel.h"
 
 #include <QLabel>

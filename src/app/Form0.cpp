@@ -1,16 +1,16 @@
 #include "app/Form0.h"
 
-#include "app/Navigator.h"
-#include "platform/Colors.h"
-#include "platform/Controls.h"
 #include "platform/Dialogs.h"
-#include "platform/FixedWindow.h"
-#include "platform/PictureBox.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
-#include "platform/Shape.h"
-#include "platform/Twips.h"
+#include "vocabulary/Navigator.h"
+#include "widgets/Colors.h"
+#include "widgets/Controls.h"
+#include "widgets/FixedWindow.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Shape.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>

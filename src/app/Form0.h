@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProgramWindow.h"
+#include "widgets/ProgramWindow.h"
 
 #include <QWidget>
 

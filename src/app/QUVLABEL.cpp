@@ -1,15 +1,15 @@
 #include "app/QUVLABEL.h"
 
-#include "platform/ClickableLabel.h"
-#include "platform/Colors.h"
-#include "platform/Controls.h"
-#include "platform/FixedWindow.h"
-#include "platform/PictureBox.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
-#include "platform/Shape.h"
-#include "platform/Twips.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/Colors.h"
+#include "widgets/Controls.h"
+#include "widgets/FixedWindow.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Shape.h"
+#include "widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -4,10 +4,10 @@
 #include "app/QUVLABEL.h"
 #include "games/Form4.h"
 #include "games/memo.h"
-#include "platform/ProgramWindow.h"
 #include "trainer/Form1.h"
 #include "trainer/Form2.h"
 #include "trainer/Form3.h"
+#include "widgets/ProgramWindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>

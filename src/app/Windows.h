@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/DoubleClickFilter.h"
-#include "app/Modul1.h"
-#include "app/Navigator.h"
+#include "games/Modul1.h"
+#include "vocabulary/Navigator.h"
 
 #include <QObject>
 #include <QPointer>

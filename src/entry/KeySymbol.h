@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PictureBox.h"
+#include "widgets/PictureBox.h"
 
 // The key symbol that lies on the selected field: a click ends the selection, a tile dropped
 // on it is judged against the selected field's digit.

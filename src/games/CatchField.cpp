@@ -1,7 +1,7 @@
 #include "games/CatchField.h"
 
 #include "games/NumberCatch.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QPainter>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Modul1.h"
+#include "games/Modul1.h"
 
 #include <QChar>
 #include <QList>

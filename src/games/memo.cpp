@@ -1,14 +1,14 @@
 #include "games/memo.h"
 
-#include "app/Navigator.h"
-#include "platform/ClickableLabel.h"
-#include "platform/Colors.h"
-#include "platform/Controls.h"
 #include "platform/Dialogs.h"
-#include "platform/FixedWindow.h"
 #include "platform/Placement.h"
-#include "platform/Shape.h"
-#include "platform/Twips.h"
+#include "vocabulary/Navigator.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/Colors.h"
+#include "widgets/Controls.h"
+#include "widgets/FixedWindow.h"
+#include "widgets/Shape.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 
 #include "games/Memory.h"
 #include "platform/Platform.h"
-#include "platform/ProgramWindow.h"
+#include "widgets/ProgramWindow.h"
 
 #include <QWidget>
 #include <array>

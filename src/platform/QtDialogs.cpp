@@ -1,6 +1,6 @@
 #include "platform/QtDialogs.h"
 
-#include "platform/IconPainter.h"
+#include "widgets/IconPainter.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 #include "trainer/TaskGenerator.h"
 
 #include "platform/Random.h"
-#include "trainer/Zahlenzeile.h"
+#include "vocabulary/Zahlenzeile.h"
 
 #include <array>
 

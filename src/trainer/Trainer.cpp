@@ -1,11 +1,11 @@
 #include "trainer/Trainer.h"
 
-#include "app/Navigator.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
-#include "trainer/Zahlenzeile.h"
+#include "vocabulary/Navigator.h"
+#include "vocabulary/Zahlenzeile.h"
 
 namespace {
 

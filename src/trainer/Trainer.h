@@ -1,9 +1,9 @@
 #pragma once
 
 #include "trainer/Feld.h"
-#include "trainer/Modul.h"
-#include "trainer/Rechenart.h"
 #include "trainer/TaskGenerator.h"
+#include "vocabulary/Modul.h"
+#include "vocabulary/Rechenart.h"
 
 #include <QString>
 #include <QStringList>

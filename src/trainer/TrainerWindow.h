@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ProgramWindow.h"
 #include "trainer/Trainer.h"
+#include "widgets/ProgramWindow.h"
 
 #include <QWidget>
 #include <array>

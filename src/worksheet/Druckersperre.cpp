@@ -1,7 +1,7 @@
 #include "worksheet/Druckersperre.h"
 
-#include "app/Navigator.h"
 #include "platform/Dialogs.h"
+#include "vocabulary/Navigator.h"
 
 Druckersperre::Druckersperre(Dialogs &dialogs, Navigator &navigator,
                              std::function<QString()> shownPoints)

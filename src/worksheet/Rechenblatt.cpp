@@ -2,8 +2,8 @@
 
 #include "platform/Clock.h"
 #include "platform/Random.h"
-#include "trainer/Rechenart.h"
-#include "trainer/Zahlenzeile.h"
+#include "vocabulary/Rechenart.h"
+#include "vocabulary/Zahlenzeile.h"
 
 #include <array>
 

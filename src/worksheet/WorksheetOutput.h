@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trainer/Modul.h"
+#include "vocabulary/Modul.h"
 #include "worksheet/Druckersperre.h"
 #include "worksheet/Rechenblatt.h"
 

@@ -1,8 +1,8 @@
 #include "worksheet/WorksheetPanel.h"
 
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "widgets/Controls.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Twips.h"
 #include "worksheet/Rechenblatt.h"
 
 #include <QListWidget>

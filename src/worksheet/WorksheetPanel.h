@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "trainer/Modul.h"
+#include "vocabulary/Modul.h"
 #include "worksheet/WorksheetOutput.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Navigator.h"
+#include "vocabulary/Navigator.h"
 
 #include <QStringList>
 

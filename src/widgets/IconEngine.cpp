@@ -1,6 +1,6 @@
-#include "platform/IconEngine.h"
+#include "widgets/IconEngine.h"
 
-#include "platform/IconPainter.h"
+#include "widgets/IconPainter.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,9 +1,9 @@
-#include "platform/FixedWindow.h"
+#include "widgets/FixedWindow.h"
 
-#include "platform/Controls.h"
-#include "platform/IconPainter.h"
-#include "platform/ParkedFocus.h"
-#include "platform/Twips.h"
+#include "widgets/Controls.h"
+#include "widgets/IconPainter.h"
+#include "widgets/ParkedFocus.h"
+#include "widgets/Twips.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "platform/IconPainter.h"
+#include "widgets/IconPainter.h"
 
-#include "platform/IconEngine.h"
+#include "widgets/IconEngine.h"
 
 #include <QPainter>
 #include <QPainterPath>

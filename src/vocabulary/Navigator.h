@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trainer/Modul.h"
+#include "vocabulary/Modul.h"
 
 // Hand-overs between the program's windows. One owner creates every window on first show and
 // implements this; the windows only say where the pupil goes next.

@@ -1,6 +1,6 @@
-#include "platform/Controls.h"
+#include "widgets/Controls.h"
 
-#include "platform/IconPainter.h"
+#include "widgets/IconPainter.h"
 
 #include <QLabel>
 #include <QPalette>

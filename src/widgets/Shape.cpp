@@ -1,6 +1,6 @@
-#include "platform/Shape.h"
+#include "widgets/Shape.h"
 
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "platform/PictureBox.h"
+#include "widgets/PictureBox.h"
 
-#include "platform/Controls.h"
-#include "platform/IconPainter.h"
+#include "widgets/Controls.h"
+#include "widgets/IconPainter.h"
 
 #include <QMouseEvent>
 #include <QPainter>

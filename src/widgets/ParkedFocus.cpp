@@ -1,4 +1,4 @@
-#include "platform/ParkedFocus.h"
+#include "widgets/ParkedFocus.h"
 
 #include <QChildEvent>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Icon.h"
+#include "widgets/Icon.h"
 
 #include <QColor>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "platform/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QMouseEvent>
 
