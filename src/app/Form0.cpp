@@ -18,9 +18,6 @@
 
 namespace {
 
-const QColor kHolzBraun(0x80, 0x40, 0x00);
-const QColor kSchnurGelb(0xC0, 0xC0, 0x00);
-
 constexpr int kHilfeLeftSichtbar = 960;
 constexpr int kHilfeLeftGeparkt = 6600;
 constexpr int kHilfeTop = 2040;
@@ -34,13 +31,14 @@ Form0::Form0(Platform &platform, Navigator &navigator)
 
     // The easel: legs and cross bar behind the board, the board in its wooden frame, a sponge
     // on the frame and a pencil hanging on a string.
-    Shape::line(this, "Linie1", 1080, 6960, 2040, 4320, kHolzBraun, 30);
-    Shape::line(this, "Linie2", 5280, 6960, 4320, 4320, kHolzBraun, 30);
-    Shape::line(this, "Linie3", 1560, 5760, 4800, 5760, kHolzBraun, 20);
-    Shape::rectangle(this, "Figur1", 240, 360, 5895, 4215, kHolzBraun, 1, kHolzBraun);
-    Shape::rectangle(this, "Figur2", 600, 720, 5175, 3495, kHolzBraun, 1, Colors::kSchwarz);
+    Shape::line(this, "Linie1", 1080, 6960, 2040, 4320, Colors::kHolzBraun, 30);
+    Shape::line(this, "Linie2", 5280, 6960, 4320, 4320, Colors::kHolzBraun, 30);
+    Shape::line(this, "Linie3", 1560, 5760, 4800, 5760, Colors::kHolzBraun, 20);
+    Shape::rectangle(this, "Figur1", 240, 360, 5895, 4215, Colors::kHolzBraun, 1,
+                     Colors::kHolzBraun);
+    Shape::rectangle(this, "Figur2", 600, 720, 5175, 3495, Colors::kHolzBraun, 1, Colors::kSchwarz);
     Shape::rectangle(this, "Figur3", 4560, 4200, 735, 255, Colors::kSchwarz, 1, Colors::kHellgrau);
-    Shape::line(this, "Linie4", 960, 4320, 960, 4800, kSchnurGelb, 3);
+    Shape::line(this, "Linie4", 960, 4320, 960, 4800, Colors::kSchnurGelb, 3);
     new PictureBox(this, "Bild5", twipsRect(720, 4800, 495, 495), Icon::Decoration,
                    Colors::kFenster, QString());
 
@@ -68,7 +66,7 @@ Form0::Form0(Platform &platform, Navigator &navigator)
                     QStringLiteral("Gemischt"), beschriftung, Colors::kWeiss, Colors::kSchwarz);
     Controls::label(this, "Bezeichnung7", twipsRect(2040, 4320, 2295, 255),
                     QStringLiteral("schriftlich-rechnen · 2026"), fontPt(8.25), Colors::kWeiss,
-                    kHolzBraun);
+                    Colors::kHolzBraun);
 
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));

@@ -1,13 +1,13 @@
 #include "games/CatchField.h"
 
 #include "games/NumberCatch.h"
+#include "platform/Colors.h"
 #include "platform/Twips.h"
 
 #include <QPainter>
 #include <QStringList>
 
 namespace {
-const QColor tinte(QStringLiteral("#000080"));
 // A cell is 14 x 14 points; its text starts at (14 x column, 14 x row) points from the top-left
 // of the window's client area. One point is 20 twips.
 constexpr int zelleTwips = 14 * 20;
@@ -49,7 +49,7 @@ QString CatchField::description() const {
 
 void CatchField::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.setPen(tinte);
+    painter.setPen(Colors::kDunkelblau);
     painter.setFont(font());
     const auto draw = [&](const NumberCatch::Cell &cell, const QString &text) {
         // The field lies inside the client area, so its own origin is subtracted.

@@ -14,7 +14,6 @@
 #include <QPushButton>
 
 namespace {
-const QColor paarFarbe(QStringLiteral("#0000FF"));
 const QString titel = QStringLiteral("Memory");
 constexpr int spalteLinks = 1080;
 constexpr int spalteRechts = 3720;
@@ -95,7 +94,7 @@ void memo::anzeigen() {
         const bool gefunden = game_.istGefunden(k);
         karte->setText(game_.istOffen(k) ? game_.kartenText(k) : QString());
         karte->setFont(fontPt(18, true, gefunden));
-        Controls::setColors(karte, Colors::kWeiss, gefunden ? paarFarbe : Colors::kTafel);
+        Controls::setColors(karte, Colors::kWeiss, gefunden ? Colors::kBlau : Colors::kTafel);
         karte->setAccessibleDescription(game_.istOffen(k) ? karte->text()
                                                           : QStringLiteral("verdeckt"));
     }
