@@ -5,6 +5,7 @@
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/FixedWindow.h"
+#include "platform/KeyPreview.h"
 #include "platform/PictureBox.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
@@ -13,6 +14,7 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -76,12 +78,19 @@ Form0::Form0(Platform &platform, Navigator &navigator)
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setFrameStyle(QFrame::Box | QFrame::Plain);
     Controls::setColors(text1_, Colors::kWeiss, Colors::kGruen);
-    text1_->installEventFilter(this);
+    // Text1_KeyDown: the help is read, never typed into; the key is swallowed and the box parked.
+    new KeyPreview(*text1_, [this](QKeyEvent &key, QWidget &) {
+        if (key.type() != QEvent::KeyPress) {
+            return false;
+        }
+        hilfeZeigen(false);
+        return true;
+    });
     // Text1_Change: any change of the text, the program's own included, parks the box.
     connect(text1_, &QPlainTextEdit::textChanged, this, [this] { hilfeZeigen(false); });
 
-    connect(bild3, &PictureBox::clicked, this, &Form0::Bild3_Click);
-    connect(bild4, &PictureBox::clicked, this, &Form0::Bild4_Click);
+    connect(bild3, &PictureBox::clicked, this, &Form0::bild3Click);
+    connect(bild4, &PictureBox::clicked, this, &Form0::bild4Click);
     connect(bild1, &PictureBox::clicked, this, [this] { navigator_.showTrainer(Modul::Addition); });
     connect(bild2, &PictureBox::clicked, this,
             [this] { navigator_.showTrainer(Modul::Subtraktion); });
@@ -137,7 +146,7 @@ void Form0::hilfeZeigen(bool sichtbar) {
     text1_->move(twipsPoint(sichtbar ? kHilfeLeftSichtbar : kHilfeLeftGeparkt, kHilfeTop));
 }
 
-void Form0::Bild4_Click() {
+void Form0::bild4Click() {
     if (hilfeSichtbar_) {
         hilfeZeigen(false);
         return;
@@ -146,7 +155,7 @@ void Form0::Bild4_Click() {
     hilfeZeigen(true);
 }
 
-void Form0::Bild3_Click() {
+void Form0::bild3Click() {
     const Dialogs::Answer answer = platform_.dialogs.message(
         QStringLiteral("Dieses Programm jetzt beenden?\r\r\r"),
         QStringLiteral("Schriftliche Addition und Subtraktion"), Dialogs::Buttons::YesNo,
@@ -154,15 +163,6 @@ void Form0::Bild3_Click() {
     if (answer != Dialogs::Answer::No) {
         navigator_.quit();
     }
-}
-
-bool Form0::eventFilter(QObject *watched, QEvent *event) {
-    // Text1_KeyDown: the help is read, never typed into; the key is swallowed and the box parked.
-    if (watched == text1_ && event->type() == QEvent::KeyPress) {
-        hilfeZeigen(false);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form0::closeEvent(QCloseEvent *event) {

@@ -1,15 +1,13 @@
 #include "games/Form4.h"
 
-#include "app/Navigator.h"
 #include "games/CatchField.h"
 #include "platform/Colors.h"
 #include "platform/Controls.h"
-#include "platform/Dialogs.h"
 #include "platform/FixedWindow.h"
+#include "platform/KeyPreview.h"
 #include "platform/PictureBox.h"
 #include "platform/Placement.h"
 #include "platform/Shape.h"
-#include "platform/Timer.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -21,7 +19,6 @@
 
 namespace {
 const QString titel = QStringLiteral("Zahlfange");
-constexpr int sekunde = 1000;
 constexpr int anfangsTempo = 3;
 constexpr std::pair<int, NumberCatch::Direction> pfeilTasten[] = {
     {Qt::Key_Up, NumberCatch::Direction::Up},
@@ -32,7 +29,8 @@ constexpr std::pair<int, NumberCatch::Direction> pfeilTasten[] = {
 } // namespace
 
 Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &timer)
-    : platform_(platform), navigator_(navigator), timer_(timer), game_(modul1, platform.random) {
+    : platform_(platform), game_(modul1, platform.random),
+      runde_(game_, timer, platform.dialogs, navigator) {
     makeFixedWindow(*this, "Form4", titel, 7245, 5085, Colors::kFenster);
 
     // Shapes first: they lie on the window's surface, below every control.
@@ -43,7 +41,7 @@ Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &ti
 
     befehl1_ = Controls::button(this, "Befehl1", twipsRect(120, 120, 735, 495),
                                 QStringLiteral("ENDE"), fontPt(8.25, true));
-    connect(befehl1_, &QPushButton::clicked, this, &Form4::befehl1Click);
+    connect(befehl1_, &QPushButton::clicked, this, [this] { runde_.beendenFragen(); });
 
     const struct {
         const char *name;
@@ -64,7 +62,7 @@ Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &ti
         // A picture box takes the focus when clicked, and the speed bar hands it to Bild1.
         bild->setFocusPolicy(Qt::ClickFocus);
         const NumberCatch::Direction direction = pfeil.direction;
-        connect(bild, &PictureBox::clicked, this, [this, direction] { bewegen(direction); });
+        connect(bild, &PictureBox::clicked, this, [this, direction] { runde_.bewegen(direction); });
     }
     bild1_ = findChild<PictureBox *>(QStringLiteral("Bild1"));
 
@@ -88,107 +86,49 @@ Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &ti
     hBildlauf1_->setAccessibleName(QStringLiteral("Tempo"));
     connect(hBildlauf1_, &QScrollBar::valueChanged, this, &Form4::hBildlauf1Change);
 
-    timer_.setInterval(sekunde);
-    timer_.setEnabled(false);
-    timer_.setTickHandler([this] { zeit1Timer(); });
-
+    runde_.setViewUpdate([this] { anzeigen(); });
     // The window sees the keys before its controls, whichever of them has the focus.
-    installEventFilter(this);
-    for (QWidget *child : findChildren<QWidget *>()) {
-        child->installEventFilter(this);
-    }
-}
-
-Form4::~Form4() {
-    timer_.setEnabled(false);
-    timer_.setTickHandler({});
+    new KeyPreview(*this, [this](QKeyEvent &key, QWidget &) { return keyPreview(key); });
 }
 
 void Form4::spielStarten() {
-    game_.prepare();
+    runde_.starten(hBildlauf1_->value());
     feld_->refresh();
-    timer_.setInterval(hBildlauf1_->value() * sekunde);
-    timer_.setEnabled(true);
-    laeuft_ = true;
 }
 
 void Form4::activated() {
     placeOnScreen(*this, platform_.screen);
 }
 
-bool Form4::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() != QEvent::KeyPress) {
-        return QWidget::eventFilter(watched, event);
+bool Form4::keyPreview(const QKeyEvent &key) {
+    if (key.type() != QEvent::KeyPress) {
+        return false;
     }
-    const int key = static_cast<QKeyEvent *>(event)->key();
-    if (key == Qt::Key_Escape) {
-        befehl1Click();
+    if (key.key() == Qt::Key_Escape) {
+        runde_.beendenFragen();
         return true;
     }
     for (const auto &[pfeilTaste, richtung] : pfeilTasten) {
-        if (key == pfeilTaste) {
-            bewegen(richtung);
+        if (key.key() == pfeilTaste) {
+            runde_.bewegen(richtung);
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return false;
 }
 
 void Form4::closeEvent(QCloseEvent *event) {
     // The close box ends the game like ENDE answered Yes; the owner hides the window.
     event->ignore();
-    spielBeenden();
-}
-
-void Form4::bewegen(NumberCatch::Direction direction) {
-    const bool geschafft = game_.move(direction);
-    anzeigen();
-    if (geschafft) {
-        spielGeschafft();
-    }
-}
-
-void Form4::zeit1Timer() {
-    const bool geschafft = game_.tick();
-    anzeigen();
-    if (geschafft) {
-        spielGeschafft();
-    }
+    runde_.beenden();
 }
 
 void Form4::hBildlauf1Change(int value) {
-    timer_.setInterval(value * sekunde);
+    runde_.tempoSetzen(value);
     bild1_->setFocus();
-}
-
-void Form4::befehl1Click() {
-    const Dialogs::Answer answer = platform_.dialogs.message(
-        QStringLiteral("  Dieses Spiel jetzt beenden?"), titel, Dialogs::Buttons::YesNo,
-        Dialogs::Answer::Yes, Dialogs::Icon::Critical);
-    if (answer == Dialogs::Answer::Yes) {
-        spielBeenden();
-    }
 }
 
 void Form4::anzeigen() {
     feld_->refresh();
     bezeichnung3_->setText(game_.naechsteZiffer());
-}
-
-void Form4::spielGeschafft() {
-    // Stopped before the message: a tick while it is open would find the last cell again.
-    timer_.setEnabled(false);
-    platform_.dialogs.inform(QStringLiteral("  Das Spiel ist beendet!"), titel);
-    spielBeenden();
-}
-
-void Form4::spielBeenden() {
-    // A last catch while the end question is open has already ended the game.
-    if (!laeuft_) {
-        return;
-    }
-    laeuft_ = false;
-    timer_.setInterval(sekunde);
-    timer_.setEnabled(false);
-    navigator_.showStartWindow();
 }
