@@ -1,4 +1,5 @@
 #include "entry/KeyInput.h"
+#include "entry/PressOnce.h"
 #include "fakes/TestPlatform.h"
 #include "trainer/Trainer.h"
 #include "trainer/Zahlenzeile.h"
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void keySymbolJudgesAgainstTheDigitStoredAtSelection();
     void clickOnAFilledCellKeepsTheCurrentSelection();
     void keysAreIgnoredUntilAFieldIsSelected();
+    void keysAreIgnoredWhileTheWorksheetCoversTheGrid();
+    void aPressIsJudgedOnceUntilAKeyIsReleased();
     void keyMapping_data();
     void keyMapping();
     void digitKeyCountsByThePhysicalKey_data();
@@ -193,6 +196,37 @@ void EntryTest::keysAreIgnoredUntilAFieldIsSelected() {
     QCOMPARE(t.punkte(), 0);
     QCOMPARE(t.fehler(), 0);
     QCOMPARE(p.dialogs.count(), 0);
+}
+
+void EntryTest::keysAreIgnoredWhileTheWorksheetCoversTheGrid() {
+    TestPlatform p;
+    Trainer t(Modul::Addition, p.platform, p.navigator);
+    t.spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
+    t.feldWaehlen(Feld::raster(Raster::kErgebnisEiner));
+    t.rasterVerdecken(true);
+    t.tasteGedrueckt(QChar(u'4'));
+    t.tasteGedrueckt(QChar(u'3'));
+    QCOMPARE(t.fehler(), 0);
+    QCOMPARE(t.punkte(), 0);
+    QCOMPARE(t.zelle(Raster::kErgebnisEiner), QString());
+    t.rasterVerdecken(false);
+    t.tasteGedrueckt(QChar(u'3'));
+    QCOMPARE(t.zelle(Raster::kErgebnisEiner), d(3));
+    QCOMPARE(t.punkte(), 1);
+}
+
+void EntryTest::aPressIsJudgedOnceUntilAKeyIsReleased() {
+    PressOnce once;
+    const int event = 0;
+    const PressOnce::Press zwei{&event, 100, Qt::Key_2};
+    QVERIFY(once.first(zwei));
+    QVERIFY(!once.first(zwei));
+    // The same event object reused: another key, or the same key a moment later, is a new press.
+    QVERIFY(once.first({&event, 100, Qt::Key_Shift}));
+    QVERIFY(once.first(zwei));
+    QVERIFY(once.first({&event, 101, Qt::Key_2}));
+    once.released();
+    QVERIFY(once.first({&event, 101, Qt::Key_2}));
 }
 
 void EntryTest::keyMapping_data() {
