@@ -18,9 +18,9 @@
 #include <utility>
 
 namespace {
-const QString titel = QStringLiteral("Zahlfange");
-constexpr int anfangsTempo = 3;
-constexpr std::pair<int, NumberCatch::Direction> pfeilTasten[] = {
+const QString kTitel = QStringLiteral("Zahlfange");
+constexpr int kAnfangsTempo = 3;
+constexpr std::pair<int, NumberCatch::Direction> kPfeilTasten[] = {
     {Qt::Key_Up, NumberCatch::Direction::Up},
     {Qt::Key_Down, NumberCatch::Direction::Down},
     {Qt::Key_Left, NumberCatch::Direction::Left},
@@ -31,7 +31,7 @@ constexpr std::pair<int, NumberCatch::Direction> pfeilTasten[] = {
 Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &timer)
     : platform_(platform), game_(modul1, platform.random),
       runde_(game_, timer, platform.dialogs, navigator) {
-    makeFixedWindow(*this, "Form4", titel, 7245, 5085, Colors::kFenster);
+    makeFixedWindow(*this, "Form4", kTitel, 7245, 5085, Colors::kFenster);
 
     // Shapes first: they lie on the window's surface, below every control.
     Shape::rectangle(this, "Figur1", 4200, 120, 2895, 495, Colors::kSchwarz, 1, Colors::kFenster);
@@ -82,7 +82,7 @@ Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &ti
     hBildlauf1_->setRange(1, 5);
     hBildlauf1_->setSingleStep(1);
     hBildlauf1_->setPageStep(1);
-    hBildlauf1_->setValue(anfangsTempo);
+    hBildlauf1_->setValue(kAnfangsTempo);
     hBildlauf1_->setAccessibleName(QStringLiteral("Tempo"));
     connect(hBildlauf1_, &QScrollBar::valueChanged, this, &Form4::hBildlauf1Change);
 
@@ -108,7 +108,7 @@ bool Form4::keyPreview(const QKeyEvent &key) {
         runde_.beendenFragen();
         return true;
     }
-    for (const auto &[pfeilTaste, richtung] : pfeilTasten) {
+    for (const auto &[pfeilTaste, richtung] : kPfeilTasten) {
         if (key.key() == pfeilTaste) {
             runde_.bewegen(richtung);
             return true;

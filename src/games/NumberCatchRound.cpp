@@ -5,14 +5,14 @@
 #include "platform/Timer.h"
 
 namespace {
-const QString titel = QStringLiteral("Zahlfange");
-constexpr int sekunde = 1000;
+const QString kTitel = QStringLiteral("Zahlfange");
+constexpr int kSekunde = 1000;
 } // namespace
 
 NumberCatchRound::NumberCatchRound(NumberCatch &game, Timer &timer, Dialogs &dialogs,
                                    Navigator &navigator)
     : game_(game), timer_(timer), dialogs_(dialogs), navigator_(navigator) {
-    timer_.setInterval(sekunde);
+    timer_.setInterval(kSekunde);
     timer_.setEnabled(false);
     timer_.setTickHandler([this] { tick(); });
 }
@@ -30,7 +30,7 @@ void NumberCatchRound::starten(int tempo) {
 }
 
 void NumberCatchRound::tempoSetzen(int tempo) {
-    timer_.setInterval(tempo * sekunde);
+    timer_.setInterval(tempo * kSekunde);
 }
 
 void NumberCatchRound::bewegen(NumberCatch::Direction direction) {
@@ -50,13 +50,13 @@ void NumberCatchRound::nachZug(bool geschafft) {
     }
     // Stopped before the message: a tick while it is open would find the last cell again.
     timer_.setEnabled(false);
-    dialogs_.inform(QStringLiteral("  Das Spiel ist beendet!"), titel);
+    dialogs_.inform(QStringLiteral("  Das Spiel ist beendet!"), kTitel);
     beenden();
 }
 
 void NumberCatchRound::beendenFragen() {
     const Dialogs::Answer answer =
-        dialogs_.message(QStringLiteral("  Dieses Spiel jetzt beenden?"), titel,
+        dialogs_.message(QStringLiteral("  Dieses Spiel jetzt beenden?"), kTitel,
                          Dialogs::Buttons::YesNo, Dialogs::Answer::Yes, Dialogs::Icon::Critical);
     if (answer == Dialogs::Answer::Yes) {
         beenden();
@@ -69,7 +69,7 @@ void NumberCatchRound::beenden() {
         return;
     }
     laeuft_ = false;
-    timer_.setInterval(sekunde);
+    timer_.setInterval(kSekunde);
     timer_.setEnabled(false);
     navigator_.showStartWindow();
 }

@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int offenLeft = 960;
-constexpr int geschlossenLeft = 8040;
-constexpr int mixedDesignLeft = 7920;
+constexpr int kOffenLeft = 960;
+constexpr int kGeschlossenLeft = 8040;
+constexpr int kMixedDesignLeft = 7920;
 
 } // namespace
 
@@ -65,12 +65,12 @@ void WorksheetPanel::blattSchliessen() {
 void WorksheetPanel::zeigen() {
     liste5_->clear();
     liste5_->addItems(blatt_.zeilen());
-    int left = geschlossenLeft;
+    int left = kGeschlossenLeft;
     if (blatt_.ansicht() == Worksheet::Ansicht::Offen) {
-        left = offenLeft;
+        left = kOffenLeft;
     } else if (blatt_.ansicht() == Worksheet::Ansicht::Entwurf &&
                blatt_.modul() == Modul::Gemischt) {
-        left = mixedDesignLeft;
+        left = kMixedDesignLeft;
     }
     liste5_->setGeometry(twipsRect(left, 720, 5895, 4830));
     bild3_->setGeometry(twipsRect(left, 0, 5895, 615));
