@@ -56,6 +56,6 @@ int main(int argc, char *argv[]) {
         QApplication::processEvents();
     }
     windows.showTrainer(Modul::Gemischt);
-    windows.trainer(Modul::Gemischt)->worksheet().befehl14Click();
+    windows.trainer(Modul::Gemischt)->worksheet().blattZeigen();
     return QApplication::exec();
 }

@@ -187,7 +187,7 @@ private Q_SLOTS:
             for (int key : keys) {
                 if (selected && !t.auswahl()) {
                     freshTask();
-                    t.feldGeklickt(Feld::raster(13));
+                    t.feldWaehlen(Feld::raster(Raster::kErgebnisEiner));
                     w.refresh();
                 }
                 p.dialogs.clear();
@@ -216,7 +216,7 @@ private Q_SLOTS:
         TrainerWindow &w = openTrainer(program, Modul::Subtraktion);
         Trainer &t = w.trainer();
         t.spaltenaufgabeZeigen(Rechenart::Subtraktion, {452, 417, 500}); // difference 35
-        t.feldGeklickt(Feld::raster(11));
+        t.feldWaehlen(Feld::raster(Raster::kErgebnisHunderter));
         w.refresh();
         // The window manager hands the window the focus, as when the pupil clicks into it.
         QApplication::setActiveWindow(&w);
@@ -267,7 +267,7 @@ private Q_SLOTS:
             raster << QStringLiteral("Bezeichnung%1").arg(n);
         }
         refusedEverywhere(raster);
-        t.feldGeklickt(Feld::raster(13));
+        t.feldWaehlen(Feld::raster(Raster::kErgebnisEiner));
         w.refresh();
         QVERIFY(!dropOn(named(&w, QStringLiteral("tasten")), *data));
         QVERIFY(t.auswahl());
@@ -280,7 +280,7 @@ private Q_SLOTS:
         refusedEverywhere(gaps);
         for (int k = 1; k <= 13; ++k) {
             if (t.luecke(k).isEmpty()) {
-                t.feldGeklickt(Feld::luecke(k));
+                t.feldWaehlen(Feld::luecke(k));
             }
         }
         w.refresh();
@@ -356,9 +356,10 @@ private Q_SLOTS:
                 click(&w, QStringLiteral("Befehl12"));
             } else if (detail == QStringLiteral("offers")) {
                 for (int i = 0; i < 60; ++i) {
-                    w.trainer().tastenGeklickt();
-                    w.trainer().feldGezogen(Feld::raster(13),
-                                            QString(w.trainer().erwarteteZiffer(Feld::raster(13))));
+                    w.trainer().auswahlAufheben();
+                    w.trainer().zifferAufFeld(
+                        Feld::raster(Raster::kErgebnisEiner),
+                        QString(w.trainer().erwarteteZiffer(Feld::raster(Raster::kErgebnisEiner))));
                 }
                 w.refresh();
                 QVERIFY(w.trainer().zahlfangeAngebot());

@@ -889,12 +889,12 @@ void Pupil::numberCatchActions(Form4 *w, std::vector<Choice> &c) {
 void Pupil::memoryActions(memo *w, std::vector<Choice> &c) {
     c.push_back({10, "card", [this, w] {
                      const Memory &board = w->spiel();
-                     int k = roll(Memory::kartenAnzahl) + 1;
+                     int k = roll(Memory::kKartenAnzahl) + 1;
                      if (board.gemischt() && board.ersteKarte() > 0 && board.zweiteKarte() == 0 &&
                          chance(0.6)) {
                          // The pupil remembers where the partner lies.
                          const QChar value = board.kartenFolge().at(board.ersteKarte() - 1);
-                         for (int j = 1; j <= Memory::kartenAnzahl; ++j) {
+                         for (int j = 1; j <= Memory::kKartenAnzahl; ++j) {
                              if (j != board.ersteKarte() &&
                                  board.kartenFolge().at(j - 1) == value) {
                                  k = j;
@@ -1148,15 +1148,32 @@ void Pupil::checkFields(TrainerWindow &w, const TrainerState &before, const Trai
         }
     }
     // A task never stands solved: the next one follows at once.
+    // Judged by the arithmetic of what stands on screen: rows read as numbers, highest place first.
+    const auto zeile = [](std::initializer_list<int> nummern, const auto &text) {
+        QString row;
+        for (int n : nummern) {
+            row += text(n);
+        }
+        return row;
+    };
     if (luecke) {
-        const QString tafel = QLatin1Char(' ') + t.luecke(3) + t.luecke(2) + t.luecke(1) +
-                              QLatin1Char(' ') + t.luecke(6) + t.luecke(5) + t.luecke(4) +
-                              t.luecke(13) + t.luecke(12) + t.luecke(11) + t.luecke(10);
-        expect(tafel != now.liste2.value(0) + now.liste2.value(1) + now.liste2.value(3),
+        // Full rows (an empty field is a gap) that add up: a + b = sum.
+        const auto gap = [&t](int k) { return t.luecke(k); };
+        const QString a = zeile({3, 2, 1}, gap);
+        const QString b = zeile({6, 5, 4}, gap);
+        const QString summe = zeile({13, 12, 11, 10}, gap);
+        const bool voll = a.size() == 3 && b.size() == 3 && summe.size() == 4;
+        expect(!voll || zahlWert(a) + zahlWert(b) != zahlWert(summe),
                QStringLiteral("solved gap task still shown"));
     } else {
-        const QString row = now.mehrfach ? now.liste2.value(3) : now.liste1.value(2);
-        expect(zahlWert(t.zelle(10) + t.zelle(11) + t.zelle(12) + t.zelle(13)) != wert(row),
+        // The result cells hold what the operand cells give: a + b (+ c), a - b or c - a - b.
+        const auto zelle = [&t](int n) { return t.zelle(n); };
+        const int a = zahlWert(zeile({1, 2, 3}, zelle));
+        const int b = zahlWert(zeile({4, 5, 6}, zelle));
+        const int c = zahlWert(zeile({19, 18, 17}, zelle));
+        const int soll = now.art == Rechenart::Addition ? a + b + (now.mehrfach ? c : 0)
+                                                        : (now.mehrfach ? c - a - b : a - b);
+        expect(zahlWert(zeile({10, 11, 12, 13}, zelle)) != soll,
                QStringLiteral("solved column task still shown"));
     }
     // The key symbol lies on an empty selected field and expects that field's recorded digit.
@@ -1224,8 +1241,8 @@ void Pupil::checkGames() {
             const int b = board.zweiteKarte();
             expect(a >= 0 && a <= 18 && b >= 0 && b <= 18 && (b == 0 || (a > 0 && a != b)),
                    QStringLiteral("open cards %1 and %2").arg(a).arg(b));
-            for (int k = 1; k <= Memory::kartenAnzahl; ++k) {
-                for (int j = 1; j <= Memory::kartenAnzahl; ++j) {
+            for (int k = 1; k <= Memory::kKartenAnzahl; ++k) {
+                for (int j = 1; j <= Memory::kKartenAnzahl; ++j) {
                     if (j != k && board.kartenFolge().at(j - 1) == board.kartenFolge().at(k - 1)) {
                         expect(board.istGefunden(j) == board.istGefunden(k),
                                QStringLiteral("card %1 found without its partner").arg(k));
@@ -1235,7 +1252,7 @@ void Pupil::checkGames() {
                        QStringLiteral("found card %1 is open as a try").arg(k));
             }
         }
-        for (int k = 1; k <= Memory::kartenAnzahl; ++k) {
+        for (int k = 1; k <= Memory::kKartenAnzahl; ++k) {
             const auto *card = named<QLabel>(window, QStringLiteral("Bezeichnung%1").arg(k));
             expect(card->text() == (board.istOffen(k) ? board.kartenText(k) : QString()),
                    QStringLiteral("card %1 shows %2").arg(k).arg(card->text()));

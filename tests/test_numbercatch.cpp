@@ -4,6 +4,7 @@
 #include "games/Form4.h"
 #include "games/Modul1.h"
 #include "games/NumberCatch.h"
+#include "games/NumberCatchRound.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
 
@@ -60,6 +61,18 @@ std::uint64_t seedCatchingLoneNineOnFirstJump() {
         }
     }
 }
+
+// A round on its own fakes, without a window.
+struct Round {
+    explicit Round(std::uint64_t seed = 1)
+        : fake(seed), game(modul1, fake.random), runde(game, timer, fake.dialogs, navigator) {}
+    TestPlatform fake;
+    FakeNavigator navigator;
+    Modul1 modul1;
+    FakeTimer timer;
+    NumberCatch game;
+    NumberCatchRound runde;
+};
 
 // The window with everything it is handed.
 struct Window {
@@ -490,6 +503,47 @@ private Q_SLOTS:
                                    .arg(w.modul1.zifferX[1])
                                    .arg(w.modul1.zifferY[1])),
                  qPrintable(text));
+    }
+
+    // --- the round: timer, messages and the way back ---
+
+    void roundStopsItsTimerBeforeTheWonMessageAndEndsOnce() {
+        Round r;
+        r.runde.starten(2);
+        QVERIFY(r.timer.isEnabled());
+        QCOMPARE(r.timer.interval(), 2000);
+        r.modul1.restZiffern = QStringLiteral("9");
+        setzeZiffer(r.modul1, 1, {15, 9});
+        bool timerRanDuringMessage = true;
+        r.fake.dialogs.whileOpen = [&](const FakeDialogs::Shown &) {
+            timerRanDuringMessage = r.timer.isEnabled();
+            r.timer.fire();
+            r.runde.beenden(); // the close box while the message is open
+        };
+        r.runde.bewegen(Direction::Right);
+        QVERIFY(!timerRanDuringMessage);
+        QCOMPARE(r.fake.dialogs.count(), 1);
+        QCOMPARE(r.fake.dialogs.last().text, QStringLiteral("  Das Spiel ist beendet!"));
+        QCOMPARE(r.navigator.calls, QStringList{QStringLiteral("start")});
+        QVERIFY(!r.runde.laeuft());
+        QVERIFY(!r.timer.isEnabled());
+        QCOMPARE(r.timer.interval(), 1000);
+    }
+
+    void roundWonDuringTheEndQuestionEndsOnce() {
+        Round r(seedCatchingLoneNineOnFirstJump());
+        r.runde.starten(3);
+        r.modul1.restZiffern = QStringLiteral("9");
+        r.fake.dialogs.whileOpen = [&](const FakeDialogs::Shown &box) {
+            if (box.buttons == Dialogs::Buttons::YesNo) {
+                r.timer.fire();
+            }
+        };
+        r.fake.dialogs.answerNext(Dialogs::Answer::Yes);
+        r.runde.beendenFragen();
+        QCOMPARE(r.fake.dialogs.count(), 2);
+        QCOMPARE(r.navigator.calls, QStringList{QStringLiteral("start")});
+        QVERIFY(!r.runde.laeuft());
     }
 
     void catchingNineEndsGameWithOneMessageAndReturnsToStart() {

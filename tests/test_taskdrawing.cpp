@@ -66,7 +66,7 @@ void TaskDrawingTest::columnTasksAgreeWithTheArithmetic() {
     bool sawFourDigits = false;
     bool sawCarryTwo = false;
     for (int i = 0; i < 3000; ++i) {
-        mehrfach ? t.befehl20Click() : t.befehl21Click();
+        mehrfach ? t.mehrfachaufgabenWaehlen() : t.einzelaufgabenWaehlen();
         ++p.clock.seconds;
         for (int n : {1, 2, 3, 4, 5, 6, 17, 18, 19}) {
             QVERIFY2(istZiffer(t.zelle(n)), qPrintable(QString::number(n)));
@@ -97,7 +97,8 @@ void TaskDrawingTest::columnTasksAgreeWithTheArithmetic() {
         }
         const int relevant = mehrfach ? ergebnis2 : ergebnis1;
         QCOMPARE(t.tausenderSichtbar(), addition && relevant >= 1000);
-        QCOMPARE(t.erreichbar(Feld::raster(10)), addition && relevant >= 1000);
+        QCOMPARE(t.erreichbar(Feld::raster(Raster::kErgebnisTausender)),
+                 addition && relevant >= 1000);
         sawFourDigits |= relevant >= 1000;
         sawCarryTwo |= t.behalte2().contains(QLatin1Char('2'));
     }
@@ -114,11 +115,12 @@ void TaskDrawingTest::subtractionNeverLeavesLessThanTen() {
     Trainer t(Modul::Subtraktion, p.platform, p.navigator);
     QSet<int> kleinste;
     for (int i = 0; i < 4000; ++i) {
-        i % 2 ? t.befehl20Click() : t.befehl21Click();
+        i % 2 ? t.mehrfachaufgabenWaehlen() : t.einzelaufgabenWaehlen();
         const int ergebnis = zahlWert(t.mehrfachModus() ? t.liste2().at(3) : t.liste1().at(2));
         QVERIFY2(ergebnis >= 10 && ergebnis <= 899, qPrintable(QString::number(ergebnis)));
         QVERIFY(!t.tausenderSichtbar());
-        QVERIFY(!t.erreichbar(Feld::raster(7)) && !t.erreichbar(Feld::raster(10)));
+        QVERIFY(!t.erreichbar(Feld::raster(Raster::kUebertragTausender)) &&
+                !t.erreichbar(Feld::raster(Raster::kErgebnisTausender)));
         if (ergebnis < 100) {
             kleinste.insert(ergebnis);
         }
@@ -131,7 +133,7 @@ void TaskDrawingTest::mixedWindowDrawsBothKindsWithMatchingOperator() {
     Trainer t(Modul::Gemischt, p.platform, p.navigator);
     int additionen = 0;
     for (int i = 0; i < 400; ++i) {
-        i % 3 == 2 ? t.befehl13Click() : t.befehl21Click();
+        i % 3 == 2 ? t.lueckenaufgabenWaehlen() : t.einzelaufgabenWaehlen();
         const bool addition = t.rechenart() == Rechenart::Addition;
         additionen += addition;
         QCOMPARE(t.operatorZeichen(), addition ? QStringLiteral("+") : QStringLiteral("-"));
@@ -155,7 +157,7 @@ void TaskDrawingTest::gapTasksBlankThreeNumberDigitsNeverOnesOrThousandsOfTheSum
     QFETCH(int, modul);
     TestPlatform p(static_cast<std::uint64_t>(11 + modul));
     Trainer t(static_cast<Modul>(modul), p.platform, p.navigator);
-    t.befehl13Click();
+    t.lueckenaufgabenWaehlen();
     QSet<QString> muster;
     for (int i = 0; i < 3000; ++i) {
         t.aktiviert();
@@ -207,7 +209,7 @@ void TaskDrawingTest::gapTasksBlankThreeNumberDigitsNeverOnesOrThousandsOfTheSum
 void TaskDrawingTest::reseedingWithinOneClockSecondStillGivesNewTasks() {
     TestPlatform p(21);
     Trainer t(Modul::Subtraktion, p.platform, p.navigator);
-    t.befehl13Click();
+    t.lueckenaufgabenWaehlen();
     QSet<QString> aufgaben;
     for (int i = 0; i < 50; ++i) {
         t.aktiviert();
@@ -221,7 +223,8 @@ void TaskDrawingTest::thousandsCellsOfMixedAdditionAreReachableExactlyForFourDig
     Trainer t(Modul::Gemischt, p.platform, p.navigator);
     t.spaltenaufgabeZeigen(Rechenart::Addition, {512, 634, 100});
     QVERIFY(t.tausenderSichtbar());
-    QVERIFY(t.erreichbar(Feld::raster(10)) && t.erreichbar(Feld::raster(7)));
+    QVERIFY(t.erreichbar(Feld::raster(Raster::kErgebnisTausender)) &&
+            t.erreichbar(Feld::raster(Raster::kUebertragTausender)));
     t.spaltenaufgabeZeigen(Rechenart::Addition, {312, 634, 100});
     QVERIFY(!t.tausenderSichtbar());
     t.spaltenaufgabeZeigen(Rechenart::Subtraktion, {912, 134, 900});
@@ -231,17 +234,17 @@ void TaskDrawingTest::thousandsCellsOfMixedAdditionAreReachableExactlyForFourDig
 void TaskDrawingTest::modeButtonsEmptyResultAndCarryCellsAndKeepTheForm() {
     TestPlatform p(4);
     Trainer t(Modul::Addition, p.platform, p.navigator);
-    t.befehl20Click();
+    t.mehrfachaufgabenWaehlen();
     QVERIFY(t.mehrfachModus());
-    t.befehl13Click();
+    t.lueckenaufgabenWaehlen();
     QVERIFY(t.lueckenModus() && t.mehrfachModus());
-    t.befehl1Click();
+    t.beenden();
     QVERIFY(!t.lueckenModus());
     QVERIFY2(t.mehrfachModus(), "Ende from a gap task keeps the column mode");
     QCOMPARE(p.navigator.calls, QStringList{QStringLiteral("start")});
     t.aktiviert();
     QVERIFY(!t.lueckenModus());
-    t.befehl21Click();
+    t.einzelaufgabenWaehlen();
     QVERIFY(!t.mehrfachModus() && !t.lueckenModus());
 }
 

@@ -171,7 +171,7 @@ void TrainerWindowTest::foreignDataIsRefusedAndCountsNothing() {
     TestPlatform p;
     Form1 w(p.platform, p.navigator);
     w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
-    w.trainer().feldGeklickt(Feld::raster(13));
+    w.trainer().feldWaehlen(Feld::raster(Raster::kErgebnisEiner));
     w.refresh();
     auto *data = new QMimeData;
     if (kind == 0) {
@@ -216,7 +216,7 @@ void TrainerWindowTest::keysOfAHiddenWindowAreNotJudged() {
     TestPlatform p;
     Form1 w(p.platform, p.navigator);
     w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
-    w.trainer().feldGeklickt(Feld::raster(13));
+    w.trainer().feldWaehlen(Feld::raster(Raster::kErgebnisEiner));
     QTest::keyClick(&w, Qt::Key_5);
     QCOMPARE(w.trainer().fehler(), 0);
 }
@@ -304,7 +304,7 @@ void TrainerWindowTest::closeBoxLeavesLikeEnde() {
     TestPlatform p;
     Form3 w(p.platform, p.navigator);
     w.show();
-    w.trainer().befehl13Click();
+    w.trainer().lueckenaufgabenWaehlen();
     QVERIFY(!w.close());
     QCOMPARE(p.navigator.calls, QStringList{QStringLiteral("start")});
     QVERIFY(!w.trainer().lueckenModus());
@@ -330,7 +330,7 @@ void TrainerWindowTest::offersAreClickedThroughTheirLabels() {
     w.show();
     w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
     for (int i = 0; i < 50; ++i) {
-        w.trainer().feldGezogen(Feld::raster(13), QStringLiteral("3"));
+        w.trainer().zifferAufFeld(Feld::raster(Raster::kErgebnisEiner), QStringLiteral("3"));
     }
     w.refresh();
     QWidget *offer = control(w, "Bezeichnung28");

@@ -133,8 +133,9 @@ void WindowsTest::trainerKeepsItsStateAcrossVisitsAndDrawsAFreshTask() {
     TrainerWindow *trainer = windows.trainer(Modul::Addition);
     QCOMPARE(trainer->windowTitle(), QStringLiteral("Schriftliche Addition"));
     Trainer &model = trainer->trainer();
-    model.feldGezogen(Feld::raster(13), QString(model.erwarteteZiffer(Feld::raster(13))));
-    model.befehl20Click();
+    model.zifferAufFeld(Feld::raster(Raster::kErgebnisEiner),
+                        QString(model.erwarteteZiffer(Feld::raster(Raster::kErgebnisEiner))));
+    model.mehrfachaufgabenWaehlen();
     const QStringList aufgabe = model.liste2();
     QTest::mouseClick(trainer->findChild<QPushButton *>(QStringLiteral("Befehl1")), Qt::LeftButton);
     QVERIFY(!trainer->isVisible() && windows.startWindow()->isVisible());
@@ -163,7 +164,7 @@ void WindowsTest::returningFromTheInfoWindowActivatesTheTrainer() {
     windows.start();
     windows.showTrainer(Modul::Addition);
     TrainerWindow *trainer = windows.trainer(Modul::Addition);
-    trainer->trainer().befehl13Click();
+    trainer->trainer().lueckenaufgabenWaehlen();
     const QStringList aufgabe = trainer->trainer().liste2();
     windows.showInfo();
     sendActivation(windows.info());

@@ -2,6 +2,7 @@
 #include "platform/Random.h"
 #include "vocabulary/Zahlenzeile.h"
 #include "worksheet/Rechenblatt.h"
+#include "worksheet/Worksheet.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -144,6 +145,22 @@ class TestWorksheet : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void worksheetKeepsTheDrawnSheetWhileOpenAndNothingAfterAbbruch() {
+        Random random(7);
+        Random same(7);
+        FakeClock clock;
+        Worksheet blatt(Modul::Subtraktion, random, clock);
+        QCOMPARE(blatt.ansicht(), Worksheet::Ansicht::Entwurf);
+        QVERIFY(blatt.zeilen().isEmpty());
+        blatt.blattZeigen();
+        QVERIFY(blatt.isOpen());
+        QCOMPARE(blatt.zeilen(),
+                 Rechenblatt::rechenblattErstellen(Modul::Subtraktion, same, clock));
+        blatt.blattSchliessen();
+        QCOMPARE(blatt.ansicht(), Worksheet::Ansicht::Geschlossen);
+        QVERIFY(blatt.zeilen().isEmpty());
+    }
+
     void zahlenzeileRightAlignsInFourCharacters_data() {
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("text");

@@ -78,7 +78,7 @@ private Q_SLOTS:
         QFETCH(Modul, modul);
         QFETCH(int, lineCount);
         Trainer trainer(modul);
-        trainer.panel.befehl14Click();
+        trainer.panel.blattZeigen();
         QVERIFY(trainer.panel.isOpen());
         QCOMPARE(trainer.liste5()->geometry(), twipsRect(960, 720, 5895, 4830));
         QCOMPARE(trainer.bild3()->geometry(), twipsRect(960, 0, 5895, 615));
@@ -93,7 +93,7 @@ private Q_SLOTS:
     void abbruchClosesTheViewAndEmptiesTheList() {
         QFETCH(Modul, modul);
         Trainer trainer(modul);
-        trainer.panel.befehl14Click();
+        trainer.panel.blattZeigen();
         trainer.click("Befehl16");
         QVERIFY(!trainer.panel.isOpen());
         QCOMPARE(trainer.liste5()->geometry(), twipsRect(8040, 720, 5895, 4830));
@@ -106,13 +106,13 @@ private Q_SLOTS:
         QFETCH(Modul, modul);
         QFETCH(int, lineCount);
         Trainer trainer(modul);
-        trainer.panel.befehl14Click();
+        trainer.panel.blattZeigen();
         const QStringList first = trainer.listed();
-        trainer.panel.befehl14Click();
+        trainer.panel.blattZeigen();
         QCOMPARE(trainer.liste5()->count(), lineCount);
         QVERIFY(trainer.listed() != first);
         trainer.click("Befehl16");
-        trainer.panel.befehl14Click();
+        trainer.panel.blattZeigen();
         QCOMPARE(trainer.liste5()->count(), lineCount);
     }
 
@@ -120,7 +120,7 @@ private Q_SLOTS:
         Trainer trainer;
         trainer.window.show();
         const QRect before = trainer.ownControl->geometry();
-        trainer.panel.befehl14Click();
+        trainer.panel.blattZeigen();
         trainer.click("Befehl16");
         QCOMPARE(trainer.ownControl->geometry(), before);
         QVERIFY(trainer.ownControl->isVisible());
@@ -185,7 +185,7 @@ private Q_SLOTS:
         QFETCH(QString, heading);
         Trainer trainer;
         trainer.points = QStringLiteral("12");
-        trainer.panel.befehl14Click();
+        trainer.panel.blattZeigen();
         trainer.dialogs.typeNext(QStringLiteral("12"));
         trainer.dialogs.answerNext(Dialogs::Answer::Yes);
         trainer.click(button.toLatin1().constData());
@@ -201,7 +201,7 @@ private Q_SLOTS:
 
     void kopierenPutsTheListedSheetOnTheClipboard() {
         Trainer trainer(Modul::Gemischt);
-        trainer.panel.befehl14Click();
+        trainer.panel.blattZeigen();
         trainer.click("Befehl19");
         QCOMPARE(trainer.clipboard.texts,
                  QStringList{Rechenblatt::ablageText(trainer.listed(), Modul::Gemischt)});

@@ -8,18 +8,17 @@
 #include "widgets/Colors.h"
 #include "widgets/Controls.h"
 #include "widgets/FixedWindow.h"
+#include "widgets/KeyPreview.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Shape.h"
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
 namespace {
-
-const QColor kHolzBraun(0x80, 0x40, 0x00);
-const QColor kSchnurGelb(0xC0, 0xC0, 0x00);
 
 constexpr int kHilfeLeftSichtbar = 960;
 constexpr int kHilfeLeftGeparkt = 6600;
@@ -34,13 +33,14 @@ Form0::Form0(Platform &platform, Navigator &navigator)
 
     // The easel: legs and cross bar behind the board, the board in its wooden frame, a sponge
     // on the frame and a pencil hanging on a string.
-    Shape::line(this, "Linie1", 1080, 6960, 2040, 4320, kHolzBraun, 30);
-    Shape::line(this, "Linie2", 5280, 6960, 4320, 4320, kHolzBraun, 30);
-    Shape::line(this, "Linie3", 1560, 5760, 4800, 5760, kHolzBraun, 20);
-    Shape::rectangle(this, "Figur1", 240, 360, 5895, 4215, kHolzBraun, 1, kHolzBraun);
-    Shape::rectangle(this, "Figur2", 600, 720, 5175, 3495, kHolzBraun, 1, Colors::kSchwarz);
+    Shape::line(this, "Linie1", 1080, 6960, 2040, 4320, Colors::kHolzBraun, 30);
+    Shape::line(this, "Linie2", 5280, 6960, 4320, 4320, Colors::kHolzBraun, 30);
+    Shape::line(this, "Linie3", 1560, 5760, 4800, 5760, Colors::kHolzBraun, 20);
+    Shape::rectangle(this, "Figur1", 240, 360, 5895, 4215, Colors::kHolzBraun, 1,
+                     Colors::kHolzBraun);
+    Shape::rectangle(this, "Figur2", 600, 720, 5175, 3495, Colors::kHolzBraun, 1, Colors::kSchwarz);
     Shape::rectangle(this, "Figur3", 4560, 4200, 735, 255, Colors::kSchwarz, 1, Colors::kHellgrau);
-    Shape::line(this, "Linie4", 960, 4320, 960, 4800, kSchnurGelb, 3);
+    Shape::line(this, "Linie4", 960, 4320, 960, 4800, Colors::kSchnurGelb, 3);
     new PictureBox(this, "Bild5", twipsRect(720, 4800, 495, 495), Icon::Decoration,
                    Colors::kFenster, QString());
 
@@ -68,7 +68,7 @@ Form0::Form0(Platform &platform, Navigator &navigator)
                     QStringLiteral("Gemischt"), beschriftung, Colors::kWeiss, Colors::kSchwarz);
     Controls::label(this, "Bezeichnung7", twipsRect(2040, 4320, 2295, 255),
                     QStringLiteral("schriftlich-rechnen · 2026"), fontPt(8.25), Colors::kWeiss,
-                    kHolzBraun);
+                    Colors::kHolzBraun);
 
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -78,12 +78,19 @@ Form0::Form0(Platform &platform, Navigator &navigator)
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setFrameStyle(QFrame::Box | QFrame::Plain);
     Controls::setColors(text1_, Colors::kWeiss, Colors::kGruen);
-    text1_->installEventFilter(this);
+    // Text1_KeyDown: the help is read, never typed into; the key is swallowed and the box parked.
+    new KeyPreview(*text1_, [this](QKeyEvent &key, QWidget &) {
+        if (key.type() != QEvent::KeyPress) {
+            return false;
+        }
+        hilfeZeigen(false);
+        return true;
+    });
     // Text1_Change: any change of the text, the program's own included, parks the box.
     connect(text1_, &QPlainTextEdit::textChanged, this, [this] { hilfeZeigen(false); });
 
-    connect(bild3, &PictureBox::clicked, this, &Form0::Bild3_Click);
-    connect(bild4, &PictureBox::clicked, this, &Form0::Bild4_Click);
+    connect(bild3, &PictureBox::clicked, this, &Form0::bild3Click);
+    connect(bild4, &PictureBox::clicked, this, &Form0::bild4Click);
     connect(bild1, &PictureBox::clicked, this, [this] { navigator_.showTrainer(Modul::Addition); });
     connect(bild2, &PictureBox::clicked, this,
             [this] { navigator_.showTrainer(Modul::Subtraktion); });
@@ -139,7 +146,7 @@ void Form0::hilfeZeigen(bool sichtbar) {
     text1_->move(twipsPoint(sichtbar ? kHilfeLeftSichtbar : kHilfeLeftGeparkt, kHilfeTop));
 }
 
-void Form0::Bild4_Click() {
+void Form0::bild4Click() {
     if (hilfeSichtbar_) {
         hilfeZeigen(false);
         return;
@@ -148,7 +155,7 @@ void Form0::Bild4_Click() {
     hilfeZeigen(true);
 }
 
-void Form0::Bild3_Click() {
+void Form0::bild3Click() {
     const Dialogs::Answer answer = platform_.dialogs.message(
         QStringLiteral("Dieses Programm jetzt beenden?\r\r\r"),
         QStringLiteral("Schriftliche Addition und Subtraktion"), Dialogs::Buttons::YesNo,
@@ -156,15 +163,6 @@ void Form0::Bild3_Click() {
     if (answer != Dialogs::Answer::No) {
         navigator_.quit();
     }
-}
-
-bool Form0::eventFilter(QObject *watched, QEvent *event) {
-    // Text1_KeyDown: the help is read, never typed into; the key is swallowed and the box parked.
-    if (watched == text1_ && event->type() == QEvent::KeyPress) {
-        hilfeZeigen(false);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form0::closeEvent(QCloseEvent *event) {

@@ -24,13 +24,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void hilfetextSetzen();
     void hilfeZeigen(bool sichtbar);
-    void Bild3_Click();
-    void Bild4_Click();
+    void bild3Click();
+    void bild4Click();
 
     Platform &platform_;
     Navigator &navigator_;

@@ -15,8 +15,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 
-namespace {} // namespace
-
 QUVLABEL::QUVLABEL(Platform &platform) : platform_(platform) {
     makeFixedWindow(*this, "QUVLABEL", QStringLiteral("Programm-Info"), 3510, 4005,
                     Colors::kFenster);
@@ -40,6 +38,7 @@ QUVLABEL::QUVLABEL(Platform &platform) : platform_(platform) {
     Controls::setColors(kontroll1_, Colors::kWeiss, Colors::kTafel);
     kontroll1_->setBackgroundRole(QPalette::Window);
     kontroll1_->setChecked(true);
+    connect(kontroll1_, &QCheckBox::toggled, this, &QUVLABEL::druckmodusGeaendert);
 
     auto *okay = new ClickableLabel(this);
     Controls::setUpLabel(okay, "Bezeichnung1", twipsRect(240, 2880, 2175, 495),

@@ -19,10 +19,13 @@ public:
     // Form_Activate: every activation puts the window back in place and refreshes its texts.
     void activated() override;
 
-    // Kontroll1: checked when the window is created; printing is locked while it is checked.
+    // Kontroll1: checked when the window is created; it shows the owner's printer-lock flag.
     bool druckmodusDeaktiviert() const;
 
 Q_SIGNALS:
+    // The pupil or teacher changed Kontroll1.
+    void druckmodusGeaendert(bool deaktiviert);
+
     // The close box was used: the window is hidden and its owner should let it go (deleteLater),
     // so that the next one starts with the box checked again.
     void discarded();

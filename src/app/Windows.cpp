@@ -82,6 +82,8 @@ void Windows::showMemory() {
 QUVLABEL &Windows::infoWindow() {
     if (!info_) {
         QUVLABEL &created = watch(info_, std::make_unique<QUVLABEL>(platform_));
+        connect(&created, &QUVLABEL::druckmodusGeaendert, this,
+                [this](bool deaktiviert) { druckmodusDeaktiviert_ = deaktiviert; });
         connect(&created, &QUVLABEL::discarded, this,
                 [this, window = &created] { discard(window); });
     }
@@ -97,6 +99,7 @@ void Windows::discard(QUVLABEL *window) {
     if (lastActive_ == window) {
         lastActive_ = nullptr;
     }
+    druckmodusDeaktiviert_ = true;
     // Deleted once its own close event is over; whatever the event loop leaves, the owner frees.
     std::erase_if(discarded_, [](const QPointer<QUVLABEL> &pending) { return pending.isNull(); });
     discarded_.emplace_back(info_.release());
@@ -112,7 +115,9 @@ void Windows::showInfo() {
 }
 
 bool Windows::printingLocked() {
-    return infoWindow().druckmodusDeaktiviert();
+    // Asking still makes the info window, hidden, as the first print always has.
+    infoWindow();
+    return druckmodusDeaktiviert_;
 }
 
 void Windows::quit() {

@@ -73,4 +73,7 @@ private:
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<memo> memo_;
     QWidget *lastActive_ = nullptr;
+    // The printer lock; Kontroll1 of the info window shows it. A new info window starts checked,
+    // and the close box that discards a window takes its setting along.
+    bool druckmodusDeaktiviert_ = true;
 };

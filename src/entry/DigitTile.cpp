@@ -1,6 +1,7 @@
 #include "entry/DigitTile.h"
 
 #include "entry/TileMime.h"
+#include "widgets/Colors.h"
 
 #include <QDrag>
 #include <QMouseEvent>
@@ -26,7 +27,7 @@ void DigitTile::mousePressEvent(QMouseEvent *event) {
     outline.fill(Qt::transparent);
     {
         QPainter painter(&outline);
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setPen(QPen(Colors::kSchwarz, 1, Qt::DotLine));
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
     auto *drag = new QDrag(this);

@@ -1,11 +1,12 @@
 #include "entry/KeySymbol.h"
 
 #include "entry/TileDrop.h"
+#include "widgets/Colors.h"
 
 #include <QDropEvent>
 
 KeySymbol::KeySymbol(QWidget *parent, const char *name, const QRect &geometry)
-    : PictureBox(parent, name, geometry, Icon::Key, QColor(0x80, 0xFF, 0xFF),
+    : PictureBox(parent, name, geometry, Icon::Key, Colors::kHelltuerkis,
                  QStringLiteral("Tastensymbol: Ziffer tippen oder hierher ziehen")) {
     setAcceptDrops(true);
 }

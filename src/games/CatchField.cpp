@@ -1,16 +1,16 @@
 #include "games/CatchField.h"
 
 #include "games/NumberCatch.h"
+#include "widgets/Colors.h"
 #include "widgets/Twips.h"
 
 #include <QPainter>
 #include <QStringList>
 
 namespace {
-const QColor tinte(QStringLiteral("#000080"));
 // A cell is 14 x 14 points; its text starts at (14 x column, 14 x row) points from the top-left
 // of the window's client area. One point is 20 twips.
-constexpr int zelleTwips = 14 * 20;
+constexpr int kZelleTwips = 14 * 20;
 
 QString ort(const NumberCatch::Cell &cell) {
     return QStringLiteral("Spalte %1, Zeile %2").arg(cell.column).arg(cell.row);
@@ -49,11 +49,11 @@ QString CatchField::description() const {
 
 void CatchField::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.setPen(tinte);
+    painter.setPen(Colors::kDunkelblau);
     painter.setFont(font());
     const auto draw = [&](const NumberCatch::Cell &cell, const QString &text) {
         // The field lies inside the client area, so its own origin is subtracted.
-        const QPoint origin = twipsPoint(cell.column * zelleTwips, cell.row * zelleTwips) - pos();
+        const QPoint origin = twipsPoint(cell.column * kZelleTwips, cell.row * kZelleTwips) - pos();
         painter.drawText(QRect(origin, size()), Qt::AlignLeft | Qt::AlignTop, text);
     };
     for (const NumberCatch::DrawnDigit &digit : game_.drawnDigits()) {

@@ -8,6 +8,7 @@
 #include "widgets/Colors.h"
 #include "widgets/Controls.h"
 #include "widgets/FixedWindow.h"
+#include "widgets/KeyPreview.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Shape.h"
 #include "widgets/Twips.h"
@@ -20,10 +21,9 @@
 #include <utility>
 
 namespace {
-const QString titel = QStringLiteral("Zahlfange");
-constexpr int sekunde = 1000;
-constexpr int anfangsTempo = 3;
-constexpr std::pair<int, NumberCatch::Direction> pfeilTasten[] = {
+const QString kTitel = QStringLiteral("Zahlfange");
+constexpr int kAnfangsTempo = 3;
+constexpr std::pair<int, NumberCatch::Direction> kPfeilTasten[] = {
     {Qt::Key_Up, NumberCatch::Direction::Up},
     {Qt::Key_Down, NumberCatch::Direction::Down},
     {Qt::Key_Left, NumberCatch::Direction::Left},
@@ -32,8 +32,9 @@ constexpr std::pair<int, NumberCatch::Direction> pfeilTasten[] = {
 } // namespace
 
 Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &timer)
-    : platform_(platform), navigator_(navigator), timer_(timer), game_(modul1, platform.random) {
-    makeFixedWindow(*this, "Form4", titel, 7245, 5085, Colors::kFenster);
+    : platform_(platform), game_(modul1, platform.random),
+      runde_(game_, timer, platform.dialogs, navigator) {
+    makeFixedWindow(*this, "Form4", kTitel, 7245, 5085, Colors::kFenster);
 
     // Shapes first: they lie on the window's surface, below every control.
     Shape::rectangle(this, "Figur1", 4200, 120, 2895, 495, Colors::kSchwarz, 1, Colors::kFenster);
@@ -43,7 +44,7 @@ Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &ti
 
     befehl1_ = Controls::button(this, "Befehl1", twipsRect(120, 120, 735, 495),
                                 QStringLiteral("ENDE"), fontPt(8.25, true));
-    connect(befehl1_, &QPushButton::clicked, this, &Form4::befehl1Click);
+    connect(befehl1_, &QPushButton::clicked, this, [this] { runde_.beendenFragen(); });
 
     const struct {
         const char *name;
@@ -64,7 +65,7 @@ Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &ti
         // A picture box takes the focus when clicked, and the speed bar hands it to Bild1.
         bild->setFocusPolicy(Qt::ClickFocus);
         const NumberCatch::Direction direction = pfeil.direction;
-        connect(bild, &PictureBox::clicked, this, [this, direction] { bewegen(direction); });
+        connect(bild, &PictureBox::clicked, this, [this, direction] { runde_.bewegen(direction); });
     }
     bild1_ = findChild<PictureBox *>(QStringLiteral("Bild1"));
 
@@ -84,111 +85,53 @@ Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &ti
     hBildlauf1_->setRange(1, 5);
     hBildlauf1_->setSingleStep(1);
     hBildlauf1_->setPageStep(1);
-    hBildlauf1_->setValue(anfangsTempo);
+    hBildlauf1_->setValue(kAnfangsTempo);
     hBildlauf1_->setAccessibleName(QStringLiteral("Tempo"));
     connect(hBildlauf1_, &QScrollBar::valueChanged, this, &Form4::hBildlauf1Change);
 
-    timer_.setInterval(sekunde);
-    timer_.setEnabled(false);
-    timer_.setTickHandler([this] { zeit1Timer(); });
-
+    runde_.setViewUpdate([this] { anzeigen(); });
     // The window sees the keys before its controls, whichever of them has the focus.
-    installEventFilter(this);
-    for (QWidget *child : findChildren<QWidget *>()) {
-        child->installEventFilter(this);
-    }
-}
-
-Form4::~Form4() {
-    timer_.setEnabled(false);
-    timer_.setTickHandler({});
+    new KeyPreview(*this, [this](QKeyEvent &key, QWidget &) { return keyPreview(key); });
 }
 
 void Form4::spielStarten() {
-    game_.prepare();
+    runde_.starten(hBildlauf1_->value());
     feld_->refresh();
-    timer_.setInterval(hBildlauf1_->value() * sekunde);
-    timer_.setEnabled(true);
-    laeuft_ = true;
 }
 
 void Form4::activated() {
     placeOnScreen(*this, platform_.screen);
 }
 
-bool Form4::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() != QEvent::KeyPress) {
-        return QWidget::eventFilter(watched, event);
+bool Form4::keyPreview(const QKeyEvent &key) {
+    if (key.type() != QEvent::KeyPress) {
+        return false;
     }
-    const int key = static_cast<QKeyEvent *>(event)->key();
-    if (key == Qt::Key_Escape) {
-        befehl1Click();
+    if (key.key() == Qt::Key_Escape) {
+        runde_.beendenFragen();
         return true;
     }
-    for (const auto &[pfeilTaste, richtung] : pfeilTasten) {
-        if (key == pfeilTaste) {
-            bewegen(richtung);
+    for (const auto &[pfeilTaste, richtung] : kPfeilTasten) {
+        if (key.key() == pfeilTaste) {
+            runde_.bewegen(richtung);
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return false;
 }
 
 void Form4::closeEvent(QCloseEvent *event) {
     // The close box ends the game like ENDE answered Yes; the owner hides the window.
     event->ignore();
-    spielBeenden();
-}
-
-void Form4::bewegen(NumberCatch::Direction direction) {
-    const bool geschafft = game_.move(direction);
-    anzeigen();
-    if (geschafft) {
-        spielGeschafft();
-    }
-}
-
-void Form4::zeit1Timer() {
-    const bool geschafft = game_.tick();
-    anzeigen();
-    if (geschafft) {
-        spielGeschafft();
-    }
+    runde_.beenden();
 }
 
 void Form4::hBildlauf1Change(int value) {
-    timer_.setInterval(value * sekunde);
+    runde_.tempoSetzen(value);
     bild1_->setFocus();
-}
-
-void Form4::befehl1Click() {
-    const Dialogs::Answer answer = platform_.dialogs.message(
-        QStringLiteral("  Dieses Spiel jetzt beenden?"), titel, Dialogs::Buttons::YesNo,
-        Dialogs::Answer::Yes, Dialogs::Icon::Critical);
-    if (answer == Dialogs::Answer::Yes) {
-        spielBeenden();
-    }
 }
 
 void Form4::anzeigen() {
     feld_->refresh();
     bezeichnung3_->setText(game_.naechsteZiffer());
-}
-
-void Form4::spielGeschafft() {
-    // Stopped before the message: a tick while it is open would find the last cell again.
-    timer_.setEnabled(false);
-    platform_.dialogs.inform(QStringLiteral("  Das Spiel ist beendet!"), titel);
-    spielBeenden();
-}
-
-void Form4::spielBeenden() {
-    // A last catch while the end question is open has already ended the game.
-    if (!laeuft_) {
-        return;
-    }
-    laeuft_ = false;
-    timer_.setInterval(sekunde);
-    timer_.setEnabled(false);
-    navigator_.showStartWindow();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/NumberCatch.h"
+#include "games/NumberCatchRound.h"
 #include "platform/Platform.h"
 #include "widgets/ProgramWindow.h"
 
@@ -9,6 +10,7 @@
 class CatchField;
 class Navigator;
 class PictureBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -20,7 +22,6 @@ class Form4 : public QWidget, public ProgramWindow {
     Q_OBJECT
 public:
     Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &timer);
-    ~Form4() override;
 
     // A new game: field cleared, start values, the timer running at the pace of the speed bar.
     // The owner calls it right before showing the window.
@@ -29,23 +30,16 @@ public:
     void activated() override;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void bewegen(NumberCatch::Direction direction);
-    void zeit1Timer();
+    bool keyPreview(const QKeyEvent &key);
     void hBildlauf1Change(int value);
-    void befehl1Click();
     void anzeigen();
-    void spielGeschafft();
-    void spielBeenden();
 
     Platform platform_;
-    Navigator &navigator_;
-    Timer &timer_;
     NumberCatch game_;
-    bool laeuft_ = false;
+    NumberCatchRound runde_;
 
     QPushButton *befehl1_ = nullptr;
     PictureBox *bild1_ = nullptr;

@@ -3,9 +3,9 @@
 #include "platform/Random.h"
 
 namespace {
-const QChar frei = QLatin1Char('0');
-const QChar imSpiel = QLatin1Char('1');
-const QChar gefunden = QLatin1Char('0');
+const QChar kFrei = QLatin1Char('0');
+const QChar kImSpiel = QLatin1Char('1');
+const QChar kGefunden = QLatin1Char('0');
 } // namespace
 
 Memory::Memory(Random &random) : random_(random) {
@@ -19,7 +19,7 @@ bool Memory::karteGeklickt(int k) {
         zweiteKarte_ = 0;
     }
     // Cards of a found pair take no clicks, and leave a failed attempt open.
-    if (kartenImSpiel_.at(k - 1) == gefunden) {
+    if (kartenImSpiel_.at(k - 1) == kGefunden) {
         return false;
     }
     if (ersteKarte_ > 0 && zweiteKarte_ > 0) {
@@ -37,12 +37,12 @@ bool Memory::karteGeklickt(int k) {
         return false;
     }
     if (wert(ersteKarte_) == wert(zweiteKarte_)) {
-        kartenImSpiel_[ersteKarte_ - 1] = gefunden;
-        kartenImSpiel_[zweiteKarte_ - 1] = gefunden;
+        kartenImSpiel_[ersteKarte_ - 1] = kGefunden;
+        kartenImSpiel_[zweiteKarte_ - 1] = kGefunden;
         ersteKarte_ = 0;
         zweiteKarte_ = 0;
     }
-    return !kartenImSpiel_.contains(imSpiel);
+    return !kartenImSpiel_.contains(kImSpiel);
 }
 
 void Memory::spielfeldZuruecksetzen() {
@@ -54,7 +54,7 @@ bool Memory::istOffen(int k) const {
 }
 
 bool Memory::istGefunden(int k) const {
-    return gemischt_ && kartenImSpiel_.at(k - 1) == gefunden;
+    return gemischt_ && kartenImSpiel_.at(k - 1) == kGefunden;
 }
 
 QString Memory::kartenText(int k) const {
@@ -67,16 +67,16 @@ QString Memory::kartenText(int k) const {
 
 void Memory::kartenMischen() {
     static const QString paare = QStringLiteral("112233445566778899");
-    QString plaetze(kartenAnzahl, frei);
-    for (int i = 0; i < kartenAnzahl; ++i) {
+    QString plaetze(kKartenAnzahl, kFrei);
+    for (int i = 0; i < kKartenAnzahl; ++i) {
         int p = 0;
         do {
-            p = random_.draw(kartenAnzahl, 1);
-        } while (plaetze.at(p - 1) != frei);
+            p = random_.draw(kKartenAnzahl, 1);
+        } while (plaetze.at(p - 1) != kFrei);
         plaetze[p - 1] = paare.at(i);
     }
     kartenFolge_ = plaetze;
-    kartenImSpiel_ = QString(kartenAnzahl, imSpiel);
+    kartenImSpiel_ = QString(kKartenAnzahl, kImSpiel);
 }
 
 void Memory::kartenZudecken() {

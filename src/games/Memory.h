@@ -8,7 +8,7 @@ class Random;
 // Cards are numbered 1..18; the board persists until it is won or reset.
 class Memory {
 public:
-    static constexpr int kartenAnzahl = 18;
+    static constexpr int kKartenAnzahl = 18;
 
     explicit Memory(Random &random);
 

@@ -5,21 +5,21 @@
 #include <algorithm>
 
 namespace {
-constexpr int ziffernAnzahl = 10;
-constexpr NumberCatch::Cell startSpieler{14, 9};
+constexpr int kZiffernAnzahl = 10;
+constexpr NumberCatch::Cell kStartSpieler{14, 9};
 // Digit i (1-based) starts on cell (i + 3, i + 3).
-constexpr int diagonaleVersatz = 3;
+constexpr int kDiagonaleVersatz = 3;
 } // namespace
 
 NumberCatch::NumberCatch(Modul1 &modul1, Random &random) : modul1_(modul1), random_(random) {
 }
 
 void NumberCatch::prepare() {
-    modul1_.spielerX = static_cast<std::int16_t>(startSpieler.column);
-    modul1_.spielerY = static_cast<std::int16_t>(startSpieler.row);
-    for (int i = 1; i <= ziffernAnzahl; ++i) {
-        modul1_.zifferX[i] = static_cast<std::int16_t>(i + diagonaleVersatz);
-        modul1_.zifferY[i] = static_cast<std::int16_t>(i + diagonaleVersatz);
+    modul1_.spielerX = static_cast<std::int16_t>(kStartSpieler.column);
+    modul1_.spielerY = static_cast<std::int16_t>(kStartSpieler.row);
+    for (int i = 1; i <= kZiffernAnzahl; ++i) {
+        modul1_.zifferX[i] = static_cast<std::int16_t>(i + kDiagonaleVersatz);
+        modul1_.zifferY[i] = static_cast<std::int16_t>(i + kDiagonaleVersatz);
     }
     modul1_.restZiffern = QStringLiteral("0123456789");
     ziffernGezeichnet_ = false;
@@ -46,8 +46,8 @@ bool NumberCatch::move(Direction direction) {
         ++x;
         break;
     }
-    modul1_.spielerX = static_cast<std::int16_t>(std::clamp(x, ersteSpalte, letzteSpalte));
-    modul1_.spielerY = static_cast<std::int16_t>(std::clamp(y, ersteZeile, letzteZeile));
+    modul1_.spielerX = static_cast<std::int16_t>(std::clamp(x, kErsteSpalte, kLetzteSpalte));
+    modul1_.spielerY = static_cast<std::int16_t>(std::clamp(y, kErsteZeile, kLetzteZeile));
     return spielerSetzen();
 }
 
@@ -66,9 +66,9 @@ void NumberCatch::ziffernVerteilen() {
         bool frei = false;
         while (!frei) {
             modul1_.zifferX[i] = static_cast<std::int16_t>(
-                random_.draw(letzteSpalte - ersteSpalte + 1, ersteSpalte));
-            modul1_.zifferY[i] =
-                static_cast<std::int16_t>(random_.draw(letzteZeile - ersteZeile + 1, ersteZeile));
+                random_.draw(kLetzteSpalte - kErsteSpalte + 1, kErsteSpalte));
+            modul1_.zifferY[i] = static_cast<std::int16_t>(
+                random_.draw(kLetzteZeile - kErsteZeile + 1, kErsteZeile));
             frei = true;
             for (int j = 1; j < i && frei; ++j) {
                 frei = modul1_.zifferX[j] != modul1_.zifferX[i] &&

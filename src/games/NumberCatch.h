@@ -27,10 +27,10 @@ public:
         Cell cell;
     };
 
-    static constexpr int ersteSpalte = 1;
-    static constexpr int letzteSpalte = 24;
-    static constexpr int ersteZeile = 3;
-    static constexpr int letzteZeile = 16;
+    static constexpr int kErsteSpalte = 1;
+    static constexpr int kLetzteSpalte = 24;
+    static constexpr int kErsteZeile = 3;
+    static constexpr int kLetzteZeile = 16;
 
     NumberCatch(Modul1 &modul1, Random &random);
 

@@ -14,16 +14,15 @@
 #include <QPushButton>
 
 namespace {
-const QColor paarFarbe(QStringLiteral("#0000FF"));
-const QString titel = QStringLiteral("Memory");
-constexpr int spalteLinks = 1080;
-constexpr int spalteRechts = 3720;
-constexpr int kartenProSpalte = 9;
+const QString kTitel = QStringLiteral("Memory");
+constexpr int kSpalteLinks = 1080;
+constexpr int kSpalteRechts = 3720;
+constexpr int kKartenProSpalte = 9;
 } // namespace
 
 memo::memo(Platform &platform, Navigator &navigator)
     : platform_(platform), navigator_(navigator), game_(platform.random) {
-    makeFixedWindow(*this, "memo", titel, 6540, 5805, Colors::kFenster);
+    makeFixedWindow(*this, "memo", kTitel, 6540, 5805, Colors::kFenster);
 
     Shape::rectangle(this, "Figur3", 960, 120, 5415, 5535, Colors::kTafel, 3);
 
@@ -34,9 +33,9 @@ memo::memo(Platform &platform, Navigator &navigator)
                                      QStringLiteral("Hilfe"), fontPt(9.75, true));
     connect(befehl2, &QPushButton::clicked, this, &memo::befehl2Click);
 
-    for (int k = 1; k <= Memory::kartenAnzahl; ++k) {
-        const int left = k <= kartenProSpalte ? spalteLinks : spalteRechts;
-        const int top = 240 + 600 * ((k - 1) % kartenProSpalte);
+    for (int k = 1; k <= Memory::kKartenAnzahl; ++k) {
+        const int left = k <= kKartenProSpalte ? kSpalteLinks : kSpalteRechts;
+        const int top = 240 + 600 * ((k - 1) % kKartenProSpalte);
         auto *karte = new ClickableLabel(this);
         karte->setObjectName(QStringLiteral("Bezeichnung%1").arg(k));
         karte->setGeometry(twipsRect(left, top, 2535, 495));
@@ -69,7 +68,7 @@ void memo::bezeichnungClick(int k) {
 
 void memo::befehl1Click() {
     const Dialogs::Answer answer = platform_.dialogs.message(
-        QStringLiteral("  Dieses Spiel jetzt beenden?"), titel, Dialogs::Buttons::YesNo,
+        QStringLiteral("  Dieses Spiel jetzt beenden?"), kTitel, Dialogs::Buttons::YesNo,
         Dialogs::Answer::Yes, Dialogs::Icon::Critical);
     if (answer != Dialogs::Answer::No) {
         navigator_.showStartWindow();
@@ -79,23 +78,23 @@ void memo::befehl1Click() {
 void memo::befehl2Click() {
     platform_.dialogs.inform(QStringLiteral("Immer zwei Felder bilden ein Zahlenpaar, klicke\r"
                                             "die Einzelfelder an und suche so Zahlenpaare!"),
-                             titel);
+                             kTitel);
 }
 
 void memo::memoryGeschafft() {
-    platform_.dialogs.inform(QStringLiteral("Prima, du hast es geschafft!\r"), titel);
+    platform_.dialogs.inform(QStringLiteral("Prima, du hast es geschafft!\r"), kTitel);
     game_.spielfeldZuruecksetzen();
     anzeigen();
     navigator_.showStartWindow();
 }
 
 void memo::anzeigen() {
-    for (int k = 1; k <= Memory::kartenAnzahl; ++k) {
+    for (int k = 1; k <= Memory::kKartenAnzahl; ++k) {
         ClickableLabel *karte = karten_[k - 1];
         const bool gefunden = game_.istGefunden(k);
         karte->setText(game_.istOffen(k) ? game_.kartenText(k) : QString());
         karte->setFont(fontPt(18, true, gefunden));
-        Controls::setColors(karte, Colors::kWeiss, gefunden ? paarFarbe : Colors::kTafel);
+        Controls::setColors(karte, Colors::kWeiss, gefunden ? Colors::kBlau : Colors::kTafel);
         karte->setAccessibleDescription(game_.istOffen(k) ? karte->text()
                                                           : QStringLiteral("verdeckt"));
     }

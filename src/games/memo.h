@@ -35,5 +35,5 @@ private:
     Platform platform_;
     Navigator &navigator_;
     Memory game_;
-    std::array<ClickableLabel *, Memory::kartenAnzahl> karten_{};
+    std::array<ClickableLabel *, Memory::kKartenAnzahl> karten_{};
 };

@@ -16,17 +16,27 @@ const QString kHilfe = QStringLiteral("Schiebe die Ziffern vom unteren Fensterra
                                       "Für jede richtige Zahl gibt es einen Punkt und\r"
                                       "alle 50 Punkte gibt es ein Belohnungsspiel.\r");
 
+using namespace Raster;
+
 // Grid cells by column, ones first: first, second and third operand, result, and the carry
 // cell that receives the carry out of the column.
-constexpr int kA[3] = {3, 2, 1};
-constexpr int kB[3] = {6, 5, 4};
-constexpr int kC[3] = {17, 18, 19};
-constexpr int kErgebnis[3] = {13, 12, 11};
-constexpr int kUebertrag[3] = {9, 8, 7};
+constexpr int kA[3] = {kAEiner, kAZehner, kAHunderter};
+constexpr int kB[3] = {kBEiner, kBZehner, kBHunderter};
+constexpr int kC[3] = {kCEiner, kCZehner, kCHunderter};
+constexpr int kErgebnis[3] = {kErgebnisEiner, kErgebnisZehner, kErgebnisHunderter};
+constexpr int kUebertrag[3] = {kUebertragZehner, kUebertragHunderter, kUebertragTausender};
 
 // Field codes kept in tastenwert: index = code, value = Bezeichnung number.
-constexpr int kCodesAddition[8] = {0, 10, 11, 12, 13, 9, 8, 7};
-constexpr int kCodesSubtraktion[6] = {0, 11, 12, 13, 8, 9};
+constexpr int kCodesAddition[8] = {0,
+                                   kErgebnisTausender,
+                                   kErgebnisHunderter,
+                                   kErgebnisZehner,
+                                   kErgebnisEiner,
+                                   kUebertragZehner,
+                                   kUebertragHunderter,
+                                   kUebertragTausender};
+constexpr int kCodesSubtraktion[6] = {
+    0, kErgebnisHunderter, kErgebnisZehner, kErgebnisEiner, kUebertragHunderter, kUebertragZehner};
 
 QString digit(int value) {
     return QString::number(value);
@@ -43,34 +53,34 @@ void Trainer::aktiviert() {
     neueAufgabe();
 }
 
-void Trainer::befehl1Click() {
+void Trainer::beenden() {
     lueckenModus_ = false;
     auswahlBeenden();
     navigator_.showStartWindow();
 }
 
-void Trainer::befehl21Click() {
+void Trainer::einzelaufgabenWaehlen() {
     lueckenModus_ = false;
     mehrfachModus_ = false;
     neueAufgabe();
 }
 
-void Trainer::befehl20Click() {
+void Trainer::mehrfachaufgabenWaehlen() {
     lueckenModus_ = false;
     mehrfachModus_ = true;
     neueAufgabe();
 }
 
-void Trainer::befehl13Click() {
+void Trainer::lueckenaufgabenWaehlen() {
     lueckenModus_ = true;
     neueAufgabe();
 }
 
-void Trainer::befehl15Click() {
+void Trainer::hilfeZeigen() {
     zeigeMeldung(kHilfe, QStringLiteral("Hilfe"));
 }
 
-void Trainer::befehl12Click() {
+void Trainer::infoZeigen() {
     navigator_.showInfo();
 }
 
@@ -133,7 +143,7 @@ void Trainer::spaltenaufgabeZeigen(Rechenart art, const TaskGenerator::Operanden
 }
 
 void Trainer::rasterLeeren() {
-    for (int n = 1; n <= 13; ++n) {
+    for (int n = kAHunderter; n <= kErgebnisEiner; ++n) {
         zellen_.at(static_cast<std::size_t>(n)).clear();
     }
 }
@@ -235,14 +245,16 @@ bool Trainer::erreichbar(Feld feld) const {
         const bool tausender = feld.nummer == 9 || feld.nummer == 13;
         return lueckenModus_ && (!tausender || tausenderLueckeSichtbar_);
     }
-    const bool tausender = feld.nummer == 7 || feld.nummer == 10;
+    const bool tausender = feld.nummer == kUebertragTausender || feld.nummer == kErgebnisTausender;
     return !lueckenModus_ && (!tausender || tausenderSichtbar_);
 }
 
 QChar Trainer::erwarteteZiffer(Feld feld) const {
     const int n = feld.nummer;
     if (feld.art == Feld::Art::Raster) {
-        return n >= 10 ? zeichen(ergebnisZeile(), n - 9) : zeichen(behalteZeile(), n - 6);
+        // The result line and the carry line hold the thousands at position 1.
+        return n >= kErgebnisTausender ? zeichen(ergebnisZeile(), n - kErgebnisTausender + 1)
+                                       : zeichen(behalteZeile(), n - kUebertragTausender + 1);
     }
     if (n <= 6) {
         return zeichen(liste2_.value((n - 1) / 3), 4 - (n - 1) % 3);
@@ -274,7 +286,7 @@ QString &Trainer::text(Feld feld) {
                                          : zellen_.at(static_cast<std::size_t>(feld.nummer));
 }
 
-void Trainer::feldGeklickt(Feld feld) {
+void Trainer::feldWaehlen(Feld feld) {
     if (!erreichbar(feld) || !text(feld).isEmpty()) {
         return;
     }
@@ -282,12 +294,12 @@ void Trainer::feldGeklickt(Feld feld) {
     tastenwert_ = feldcode(feld);
 }
 
-void Trainer::feldGezogen(Feld feld, const QString &ziffer) {
+void Trainer::zifferAufFeld(Feld feld, const QString &ziffer) {
     if (!erreichbar(feld)) {
         return;
     }
     text(feld) = ziffer;
-    const bool uebertragsZelle = feld.art == Feld::Art::Raster && feld.nummer <= 9;
+    const bool uebertragsZelle = feld.art == Feld::Art::Raster && feld.nummer <= kUebertragZehner;
     const QChar erwartet =
         uebertragsZelle ? uebertragAusRaster(feld.nummer) : erwarteteZiffer(feld);
     if (ziffer != QString(erwartet)) {
@@ -303,11 +315,11 @@ void Trainer::feldGezogen(Feld feld, const QString &ziffer) {
     }
 }
 
-void Trainer::tastenGeklickt() {
+void Trainer::auswahlAufheben() {
     auswahlBeenden();
 }
 
-void Trainer::tastenGezogen(const QString &ziffer) {
+void Trainer::zifferAufTasten(const QString &ziffer) {
     if (tastenzahl_.isEmpty()) {
         return;
     }
@@ -319,7 +331,7 @@ void Trainer::tastenGezogen(const QString &ziffer) {
 }
 
 void Trainer::tasteGedrueckt(std::optional<QChar> zeichen) {
-    if (tastenzahl_.isEmpty()) {
+    if (tastenzahl_.isEmpty() || rasterVerdeckt_) {
         return;
     }
     if (!zeichen || QString(*zeichen) != tastenzahl_) {
@@ -371,7 +383,8 @@ void Trainer::punktZaehlen() {
 }
 
 void Trainer::aufgabePruefen() {
-    const QString eingegeben = zelle(10) + zelle(11) + zelle(12) + zelle(13);
+    const QString eingegeben = zelle(kErgebnisTausender) + zelle(kErgebnisHunderter) +
+                               zelle(kErgebnisZehner) + zelle(kErgebnisEiner);
     if (zahlWert(eingegeben) != zahlWert(ergebnisZeile())) {
         return;
     }
@@ -402,13 +415,13 @@ void Trainer::fortschrittSetzen() {
     }
 }
 
-void Trainer::zahlfangeAngebotGeklickt() {
+void Trainer::zahlfangeAnnehmen() {
     zahlfangeAngebot_ = false;
     zeigeMeldung(QStringLiteral("Es folgt jetzt eine Belohnung.\r\r"), QStringLiteral("Zahlfange"));
     navigator_.showNumberCatch();
 }
 
-void Trainer::memoryAngebotGeklickt() {
+void Trainer::memoryAnnehmen() {
     memoryAngebot_ = false;
     fortschritt_ = kFortschrittStart;
     navigator_.showMemory();

@@ -30,20 +30,26 @@ public:
 
     // --- events of the window ---
     void aktiviert();
-    void befehl1Click();  // "Ende"
-    void befehl21Click(); // single task
-    void befehl20Click(); // multiple task
-    void befehl13Click(); // "Lücke"
-    void befehl15Click(); // "Hilfe"
-    void befehl12Click(); // "Info"
-    void feldGeklickt(Feld feld);
-    void feldGezogen(Feld feld, const QString &ziffer);
-    void tastenGeklickt();
-    void tastenGezogen(const QString &ziffer);
+    void beenden();                 // Befehl1 "Ende"
+    void einzelaufgabenWaehlen();   // Befehl21
+    void mehrfachaufgabenWaehlen(); // Befehl20
+    void lueckenaufgabenWaehlen();  // Befehl13 "Lücke"
+    void hilfeZeigen();             // Befehl15 "Hilfe"
+    void infoZeigen();              // Befehl12 "Info"
+    // A click on an empty field puts the key symbol on it.
+    void feldWaehlen(Feld feld);
+    // A digit tile dropped straight on a field.
+    void zifferAufFeld(Feld feld, const QString &ziffer);
+    // A click on the key symbol takes it off its field.
+    void auswahlAufheben();
+    // A digit tile dropped on the key symbol counts for the field under it.
+    void zifferAufTasten(const QString &ziffer);
     // A key with a character (a digit or a space); nullopt for a key that has none.
     void tasteGedrueckt(std::optional<QChar> zeichen);
-    void zahlfangeAngebotGeklickt();
-    void memoryAngebotGeklickt();
+    void zahlfangeAnnehmen();
+    void memoryAnnehmen();
+    // While the worksheet covers the grid, keys scroll the worksheet and are not judged.
+    void rasterVerdecken(bool verdeckt) { rasterVerdeckt_ = verdeckt; }
 
     // Shows a column task with the given operands, as the drawing does after its draws.
     void spaltenaufgabeZeigen(Rechenart art, const TaskGenerator::Operanden &o);
@@ -133,4 +139,5 @@ private:
     bool tausenderLueckeSichtbar_ = false;
     QString tastenzahl_;
     int tastenwert_ = 0;
+    bool rasterVerdeckt_ = false;
 };

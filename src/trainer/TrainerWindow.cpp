@@ -9,21 +9,18 @@
 #include "widgets/Colors.h"
 #include "widgets/Controls.h"
 #include "widgets/FixedWindow.h"
+#include "widgets/KeyPreview.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Shape.h"
 #include "widgets/Twips.h"
 #include "worksheet/WorksheetPanel.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
-const QColor kErgebnisCyan(0x00, 0xFF, 0xFF);
-const QColor kAngebotGruen(0x00, 0xC0, 0x00);
 
 // Grid columns (Left in twips) of thousands, hundreds, tens and ones.
 constexpr int kSpalteT = 3000;
@@ -55,13 +52,29 @@ struct Zelle {
     int oben;
 };
 
-const QString kGespeicherterTitel[] = {QStringLiteral("Schriftliche Additon"),
-                                       QStringLiteral("Schriftliche Subtraktion"),
-                                       QStringLiteral("Schriftliche Addition und Subtraktion")};
-const QString kTitel[] = {QStringLiteral("Schriftliche Addition"),
-                          QStringLiteral("Schriftliche Subtraktion"),
-                          QStringLiteral("Schriftliche Addition und Subtraktion")};
-constexpr int kHoehe[] = {5700, 5685, 5670};
+// What the three trainer windows do not share, one row per module.
+struct ModulZeile {
+    const char *name;
+    // The caption the window is made with; activation sets the title.
+    const char *gespeicherterTitel;
+    const char *titel;
+    int hoehe;
+    const char *einzeln;  // Befehl21
+    const char *mehrfach; // Befehl20
+    double modusPunkte;   // font size of Befehl21 and Befehl20
+    int operatorOben;     // Bezeichnung27 in the gap panel
+};
+
+constexpr ModulZeile kModule[] = {
+    {"Form1", "Schriftliche Additon", "Schriftliche Addition", 5700, "+", "+ +", 12, 1320},
+    {"Form2", "Schriftliche Subtraktion", "Schriftliche Subtraktion", 5685, "-", "- -", 13.5, 1080},
+    {"Form3", "Schriftliche Addition und Subtraktion", "Schriftliche Addition und Subtraktion",
+     5670, "einf.", "mehrf.", 9.75, 1200},
+};
+
+const ModulZeile &zeile(Modul modul) {
+    return kModule[static_cast<int>(modul)];
+}
 
 // What a screen reader says of an answer field besides its digit: Bezeichnung7..13.
 const QString kBeschreibung[] = {QStringLiteral("Übertrag zu den Tausendern"),
@@ -93,21 +106,22 @@ QRect rasterRect(int nummer) {
 
 TrainerWindow::TrainerWindow(Modul modul, Platform &platform, Navigator &navigator)
     : modul_(modul), platform_(platform), trainer_(modul, platform, navigator) {
-    const int index = static_cast<int>(modul);
-    static const char *const namen[] = {"Form1", "Form2", "Form3"};
-    makeFixedWindow(*this, namen[index], kGespeicherterTitel[index], 7845, kHoehe[index],
-                    Colors::kFenster);
+    makeFixedWindow(*this, zeile(modul).name, QString::fromUtf8(zeile(modul).gespeicherterTitel),
+                    7845, zeile(modul).hoehe, Colors::kFenster);
 
     buildControls();
     buildCounters();
     buildGrid();
     buildGapPanel();
+    // The password is the points the counter shows, and the counter shows the Trainer's points.
     worksheet_ = new WorksheetPanel(this, modul, platform, navigator,
-                                    [this] { return punkteAnzeige_->text(); });
-    connect(blatt_, &QPushButton::clicked, worksheet_, &WorksheetPanel::befehl14Click);
+                                    [this] { return QString::number(trainer_.punkte()); });
+    connect(blatt_, &QPushButton::clicked, worksheet_, &WorksheetPanel::blattZeigen);
+    connect(worksheet_, &WorksheetPanel::openChanged, this,
+            [this](bool open) { trainer_.rasterVerdecken(open); });
 
     trainer_.setViewUpdate([this] { refresh(); });
-    qApp->installEventFilter(this);
+    new KeyPreview(*this, [this](QKeyEvent &key, QWidget &) { return keyPreview(key); });
     refresh();
 }
 
@@ -122,7 +136,7 @@ void TrainerWindow::buildGrid() {
     header_ = Controls::label(this, "Bezeichnung20", twipsRect(kHeaderLinks, 960, 1695, 495),
                               QStringLiteral("H  Z  E"), gross, Colors::kTafel, Colors::kFenster,
                               Qt::AlignCenter, true);
-    Shape::line(this, "Linie1", 2400, 3600, 5280, 3600, Qt::black, 3);
+    Shape::line(this, "Linie1", 2400, 3600, 5280, 3600, Colors::kSchwarz, 3);
 
     const bool subtraktion = modul_ == Modul::Subtraktion;
     const QString zeichen = subtraktion ? QStringLiteral("_") : QStringLiteral("+");
@@ -133,28 +147,29 @@ void TrainerWindow::buildGrid() {
         Controls::label(this, "Bezeichnung14", twipsRect(2400, subtraktion ? 2280 : 2400, 495, 615),
                         zeichen, gross, Colors::kDunkelblau, Colors::kFenster);
 
-    for (int n = 7; n <= 13; ++n) {
+    for (int n = Raster::kUebertragTausender; n <= Raster::kErgebnisEiner; ++n) {
         const Feld feld = Feld::raster(n);
         QRect rect = rasterRect(n);
         if (trainer_.feldcode(feld) == 0) {
             // The subtraction window parks its thousands cells outside the client area.
-            rect = n == 7 ? twipsRect(12120, 6000, kZelle, kUebertragHoehe)
-                          : twipsRect(12120, 6480, kZelle, 615);
+            rect = n == Raster::kUebertragTausender
+                       ? twipsRect(12120, 6000, kZelle, kUebertragHoehe)
+                       : twipsRect(12120, 6480, kZelle, 615);
         }
         auto *field = new AnswerField(this, QStringLiteral("Bezeichnung%1").arg(n), rect);
-        const bool uebertrag = n <= 9;
+        const bool uebertrag = n <= Raster::kUebertragZehner;
         field->setFont(uebertrag ? klein : gross);
-        Controls::setColors(field, uebertrag ? Colors::kRot : kErgebnisCyan,
+        Controls::setColors(field, uebertrag ? Colors::kRot : Colors::kTuerkis,
                             uebertrag ? Colors::kHellgrau : Colors::kTafel);
         zellen_.at(static_cast<std::size_t>(n)) = field;
-        field->setAccessibleDescription(kBeschreibung[n - 7]);
+        field->setAccessibleDescription(kBeschreibung[n - Raster::kUebertragTausender]);
         connectField(field, feld);
     }
     tasten_ = new KeySymbol(this, "tasten", twipsRect(10800, 6000, kZelle, kZelle));
     connect(tasten_, &PictureBox::clicked, this,
-            [this] { forward([this] { trainer_.tastenGeklickt(); }); });
+            [this] { forward([this] { trainer_.auswahlAufheben(); }); });
     connect(tasten_, &KeySymbol::dropped, this, [this](const QString &digit) {
-        forward([this, digit] { trainer_.tastenGezogen(digit); });
+        forward([this, digit] { trainer_.zifferAufTasten(digit); });
     });
 }
 
@@ -168,75 +183,72 @@ void TrainerWindow::buildControls() {
         button->setFocusPolicy(Qt::NoFocus);
         return button;
     };
-    static const QString einzeln[] = {QStringLiteral("+"), QStringLiteral("-"),
-                                      QStringLiteral("einf.")};
-    static const QString mehrfach[] = {QStringLiteral("+ +"), QStringLiteral("- -"),
-                                       QStringLiteral("mehrf.")};
-    static const double groesse[] = {12, 13.5, 9.75};
-    const int index = static_cast<int>(modul_);
-    const QFont modusFont = fontPt(groesse[index], true);
+    const ModulZeile &modul = zeile(modul_);
+    const QFont modusFont = fontPt(modul.modusPunkte, true);
 
     connect(befehl("Befehl1", 960, QStringLiteral("Ende"), knopf), &QPushButton::clicked, this,
-            [this] { forward([this] { trainer_.befehl1Click(); }); });
+            [this] { forward([this] { trainer_.beenden(); }); });
     connect(befehl("Befehl15", 1800, QStringLiteral("Hilfe"), knopf), &QPushButton::clicked, this,
-            [this] { forward([this] { trainer_.befehl15Click(); }); });
-    connect(befehl("Befehl21", 2640, einzeln[index], modusFont), &QPushButton::clicked, this,
-            [this] { forward([this] { trainer_.befehl21Click(); }); });
-    connect(befehl("Befehl20", 3480, mehrfach[index], modusFont), &QPushButton::clicked, this,
-            [this] { forward([this] { trainer_.befehl20Click(); }); });
+            [this] { forward([this] { trainer_.hilfeZeigen(); }); });
+    connect(befehl("Befehl21", 2640, QString::fromUtf8(modul.einzeln), modusFont),
+            &QPushButton::clicked, this,
+            [this] { forward([this] { trainer_.einzelaufgabenWaehlen(); }); });
+    connect(befehl("Befehl20", 3480, QString::fromUtf8(modul.mehrfach), modusFont),
+            &QPushButton::clicked, this,
+            [this] { forward([this] { trainer_.mehrfachaufgabenWaehlen(); }); });
     connect(befehl("Befehl13", 4320, QStringLiteral("Lücke"), knopf), &QPushButton::clicked, this,
-            [this] { forward([this] { trainer_.befehl13Click(); }); });
+            [this] { forward([this] { trainer_.lueckenaufgabenWaehlen(); }); });
     blatt_ = befehl("Befehl14", 5160, QStringLiteral("Blatt"), knopf);
     connect(befehl("Befehl12", 6000, QStringLiteral("Info"), knopf), &QPushButton::clicked, this,
-            [this] { forward([this] { trainer_.befehl12Click(); }); });
+            [this] { forward([this] { trainer_.infoZeigen(); }); });
 
     const QFont kachel = fontPt(12, true);
     for (int digit = 0; digit <= 9; ++digit) {
         new DigitTile(this, digit, twipsRect(960 + 600 * digit, 4560, kZelle, kZelle), kachel);
     }
-    Shape::line(this, "Linie2", 960, 720, 6840, 720, Qt::black, 1);
-    Shape::line(this, "Linie3", 960, 720, 960, 4440, Qt::black, 1);
-    Shape::line(this, "Linie6", 6840, 720, 6840, 4440, Qt::black, 1);
-    Shape::line(this, "Linie7", 960, 4440, 6840, 4440, Qt::black, 1);
+    Shape::line(this, "Linie2", 960, 720, 6840, 720, Colors::kSchwarz, 1);
+    Shape::line(this, "Linie3", 960, 720, 960, 4440, Colors::kSchwarz, 1);
+    Shape::line(this, "Linie6", 6840, 720, 6840, 4440, Colors::kSchwarz, 1);
+    Shape::line(this, "Linie7", 960, 4440, 6840, 4440, Colors::kSchwarz, 1);
 }
 
 void TrainerWindow::buildCounters() {
     const QFont ueberschrift = fontPt(12, true);
     const QFont zaehler = fontPt(9.75, true);
-    Shape::rectangle(this, "Figur2", 120, 120, 735, 5415, Qt::black, 1);
+    Shape::rectangle(this, "Figur2", 120, 120, 735, 5415, Colors::kSchwarz, 1);
     Controls::label(this, "Bezeichnung24", twipsRect(240, 1680, 495, 255), QStringLiteral("R"),
-                    ueberschrift, Qt::white, Qt::black);
+                    ueberschrift, Colors::kWeiss, Colors::kSchwarz);
     auto *bild4 = new PictureBox(this, "Bild4", twipsRect(240, 1920, 495, 495), std::nullopt,
                                  Colors::kGruen, QStringLiteral("Punkte"));
     punkteAnzeige_ = Controls::label(bild4, "Bezeichnung22", twipsRect(60, 120, 375, 255),
-                                     QStringLiteral("0"), zaehler, Qt::white, Colors::kGruen);
+                                     QStringLiteral("0"), zaehler, Colors::kWeiss, Colors::kGruen);
     punkteAnzeige_->setAccessibleDescription(QStringLiteral("Richtige Ziffern"));
-    Shape::line(this, "Linie4", 240, 2520, 720, 2520, Qt::white, 2);
+    Shape::line(this, "Linie4", 240, 2520, 720, 2520, Colors::kWeiss, 2);
     auto *bild5 = new PictureBox(this, "Bild5", twipsRect(240, 2640, 495, 495), std::nullopt,
                                  Colors::kGruen, QStringLiteral("Fehler"));
     fehlerAnzeige_ = Controls::label(bild5, "Bezeichnung23", twipsRect(60, 120, 375, 255),
-                                     QStringLiteral("0"), zaehler, Qt::white, Colors::kGruen);
+                                     QStringLiteral("0"), zaehler, Colors::kWeiss, Colors::kGruen);
     fehlerAnzeige_->setAccessibleDescription(QStringLiteral("Fehler"));
     Controls::label(this, "Bezeichnung25", twipsRect(240, 3120, 495, 255), QStringLiteral("F"),
-                    ueberschrift, Qt::white, Qt::black);
+                    ueberschrift, Colors::kWeiss, Colors::kSchwarz);
 
-    Shape::rectangle(this, "Figur1", 6960, 120, 735, 5415, Qt::black, 1);
+    Shape::rectangle(this, "Figur1", 6960, 120, 735, 5415, Colors::kSchwarz, 1);
     new PictureBox(this, "Bild2", twipsRect(7080, 240, 495, 615), Icon::Goal, Colors::kFenster,
                    QStringLiteral("Ziel"));
     fortschrittMarke_ =
         new PictureBox(this, "Bild1", twipsRect(7080, Trainer::kFortschrittStart, 495, 495),
                        Icon::ProgressMarker, Colors::kFenster, QStringLiteral("Fortschritt"));
 
-    Shape::rectangle(this, "Figur3", 960, 5160, 5895, 375, Qt::black, 1);
+    Shape::rectangle(this, "Figur3", 960, 5160, 5895, 375, Colors::kSchwarz, 1);
     const bool gemischt = modul_ == Modul::Gemischt;
     const QString angebot = QStringLiteral("Du hast eine Belohnung, klicke hier . . .");
     const QFont angebotFont = fontPt(13.5, true);
     zahlfangeAngebot_ = Controls::label(this, gemischt ? "Bezeichnung28" : "Bezeichnung26",
                                         twipsRect(960, 5160, 5895, 375), angebot, angebotFont,
-                                        kAngebotGruen, Qt::black);
+                                        Colors::kAngebotGruen, Colors::kSchwarz);
     memoryAngebot_ = Controls::label(this, gemischt ? "Bezeichnung29" : "Bezeichnung28",
                                      twipsRect(960, 5160, 5895, 375), angebot, angebotFont,
-                                     Colors::kHellgrau, Qt::black);
+                                     Colors::kHellgrau, Colors::kSchwarz);
     for (QLabel *offer : {zahlfangeAngebot_, memoryAngebot_}) {
         offer->setCursor(Qt::PointingHandCursor);
         offer->installEventFilter(this);
@@ -258,26 +270,24 @@ void TrainerWindow::buildGapPanel() {
         field->setAccessibleDescription(QStringLiteral("Lückenfeld"));
         connectField(field, Feld::luecke(k));
     }
-    static const int operatorOben[] = {1320, 1080, 1200};
-    operator27_ =
-        Controls::label(gapPanel_, "Bezeichnung27",
-                        twipsRect(1440, operatorOben[static_cast<int>(modul_)], 495, 615),
-                        trainer_.operatorZeichen(), gross, Colors::kDunkelblau, Colors::kTafel);
-    Shape::line(gapPanel_, "Linie5", 4320, 2520, 1440, 2520, Qt::black, 3);
+    operator27_ = Controls::label(
+        gapPanel_, "Bezeichnung27", twipsRect(1440, zeile(modul_).operatorOben, 495, 615),
+        trainer_.operatorZeichen(), gross, Colors::kDunkelblau, Colors::kTafel);
+    Shape::line(gapPanel_, "Linie5", 4320, 2520, 1440, 2520, Colors::kSchwarz, 3);
     ltasten_ = new KeySymbol(gapPanel_, "ltasten", twipsRect(6600, 0, kZelle, kZelle));
     connect(ltasten_, &PictureBox::clicked, this,
-            [this] { forward([this] { trainer_.tastenGeklickt(); }); });
+            [this] { forward([this] { trainer_.auswahlAufheben(); }); });
     connect(ltasten_, &KeySymbol::dropped, this, [this](const QString &digit) {
-        forward([this, digit] { trainer_.tastenGezogen(digit); });
+        forward([this, digit] { trainer_.zifferAufTasten(digit); });
     });
     placeGapRows();
 }
 
 void TrainerWindow::connectField(AnswerField *field, Feld feld) {
     connect(field, &AnswerField::clicked, this,
-            [this, feld] { forward([this, feld] { trainer_.feldGeklickt(feld); }); });
+            [this, feld] { forward([this, feld] { trainer_.feldWaehlen(feld); }); });
     connect(field, &AnswerField::dropped, this, [this, feld](const QString &digit) {
-        forward([this, feld, digit] { trainer_.feldGezogen(feld, digit); });
+        forward([this, feld, digit] { trainer_.zifferAufFeld(feld, digit); });
     });
 }
 
@@ -326,8 +336,8 @@ void TrainerWindow::refresh() {
         zellen_.at(static_cast<std::size_t>(n))->setText(trainer_.zelle(n));
     }
     const bool tausender = trainer_.tausenderSichtbar();
-    zellen_[7]->setVisible(tausender);
-    zellen_[10]->setVisible(tausender);
+    zellen_[Raster::kUebertragTausender]->setVisible(tausender);
+    zellen_[Raster::kErgebnisTausender]->setVisible(tausender);
 
     gapPanel_->move(twipsPoint(kPanelLinks, luecke ? kPanelOben : kPanelGeparkt));
     gapPanel_->setVisible(luecke);
@@ -356,54 +366,41 @@ void TrainerWindow::refresh() {
 
 void TrainerWindow::activated() {
     placeOnScreen(*this, platform_.screen);
-    setWindowTitle(kTitel[static_cast<int>(modul_)]);
+    setWindowTitle(QString::fromUtf8(zeile(modul_).titel));
     forward([this] { trainer_.aktiviert(); });
 }
 
 void TrainerWindow::closeEvent(QCloseEvent *event) {
     // The window is never closed while the program runs: the close box leaves like "Ende".
     event->ignore();
-    forward([this] { trainer_.befehl1Click(); });
+    forward([this] { trainer_.beenden(); });
 }
 
 bool TrainerWindow::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         (watched == zahlfangeAngebot_ || watched == memoryAngebot_)) {
         if (watched == zahlfangeAngebot_) {
-            forward([this] { trainer_.zahlfangeAngebotGeklickt(); });
+            forward([this] { trainer_.zahlfangeAnnehmen(); });
         } else {
-            forward([this] { trainer_.memoryAngebotGeklickt(); });
+            forward([this] { trainer_.memoryAnnehmen(); });
         }
         return true;
     }
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
-        return false;
-    }
-    auto *target = qobject_cast<QWidget *>(watched);
-    const bool ours = target != nullptr && target->window() == this;
-    // The release of a key whose error box is open goes to the box, not here.
-    if (event->type() == QEvent::KeyRelease && ours) {
-        judgedPress_ = nullptr;
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
+    return false;
+}
 
-    // Key preview: the window sees a key first, wherever the focus is; it is not consumed. A key
-    // that no control takes travels on up to the window, also after the error box it brought
-    // has closed: the same press is judged only where it was seen first.
-    auto *key = static_cast<QKeyEvent *>(event);
-    const bool samePress =
-        key == judgedPress_ && key->timestamp() == judgedTimestamp_ && key->key() == judgedKey_;
-    // While the worksheet covers the grid, keys scroll the worksheet and judge nothing.
-    if (samePress || !ours || !isVisible() || worksheet_->isOpen()) {
+bool TrainerWindow::keyPreview(QKeyEvent &key) {
+    // The release of a key whose error box is open goes to the box, not here.
+    if (key.type() == QEvent::KeyRelease) {
+        pressOnce_.released();
         return false;
     }
-    judgedPress_ = key;
-    judgedTimestamp_ = key->timestamp();
-    judgedKey_ = key->key();
-    const KeyInput::Entry entry = KeyInput::fromEvent(*key, NativeKey::ofThisPlatform());
+    // The key is not consumed: a key no control takes travels on up to the window, where the
+    // same press is not judged again.
+    if (!isVisible() || !pressOnce_.first({&key, key.timestamp(), key.key()})) {
+        return false;
+    }
+    const KeyInput::Entry entry = KeyInput::fromEvent(key, NativeKey::ofThisPlatform());
     if (entry.isEntry) {
         forward([this, &entry] { trainer_.tasteGedrueckt(entry.character); });
     }

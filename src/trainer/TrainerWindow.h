@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/PressOnce.h"
 #include "trainer/Trainer.h"
 #include "widgets/ProgramWindow.h"
 
@@ -46,6 +47,7 @@ private:
     template <typename Handler> void forward(Handler handler);
     QRect feldRect(Feld feld) const;
     void placeGapRows();
+    bool keyPreview(QKeyEvent &key);
 
     Modul modul_;
     Platform &platform_;
@@ -67,10 +69,5 @@ private:
     QLabel *memoryAngebot_ = nullptr;
     QPushButton *blatt_ = nullptr;
     WorksheetPanel *worksheet_ = nullptr;
-    // The key press judged last, until its release: a press travelling on is not judged again.
-    // Qt reuses one event object, and two keys may be pressed in the same millisecond (Shift
-    // or Num Lock with a digit): the key itself tells them apart.
-    const QKeyEvent *judgedPress_ = nullptr;
-    quint64 judgedTimestamp_ = 0;
-    int judgedKey_ = 0;
+    PressOnce pressOnce_;
 };

@@ -16,8 +16,8 @@ public:
 
     // The info window, modeless beside the trainer; created first if it does not exist.
     virtual void showInfo() = 0;
-    // True while the info window's "Druckmodus deaktivieren" box is checked. Creates the info
-    // window hidden when it does not exist yet, so its initial state applies.
+    // True while printing is locked: the flag the info window's "Druckmodus deaktivieren" box
+    // shows. Creates the info window hidden when it does not exist yet.
     virtual bool printingLocked() = 0;
 
     // Ends the process at once; nothing is saved.

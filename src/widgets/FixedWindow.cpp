@@ -1,5 +1,6 @@
 #include "widgets/FixedWindow.h"
 
+#include "widgets/Colors.h"
 #include "widgets/Controls.h"
 #include "widgets/IconPainter.h"
 #include "widgets/ParkedFocus.h"
@@ -18,6 +19,6 @@ void makeFixedWindow(QWidget &window, const char *name, const QString &caption, 
                               Qt::MSWindowsFixedSizeDialogHint);
     }
     window.setFixedSize(twips(widthTwips), twips(heightTwips));
-    Controls::setColors(&window, Qt::black, background);
+    Controls::setColors(&window, Colors::kSchwarz, background);
     new ParkedFocus(window);
 }

@@ -1,5 +1,6 @@
 #include "widgets/PictureBox.h"
 
+#include "widgets/Colors.h"
 #include "widgets/Controls.h"
 #include "widgets/IconPainter.h"
 
@@ -12,7 +13,7 @@ PictureBox::PictureBox(QWidget *parent, const char *name, const QRect &geometry,
     : QWidget(parent), icon_(icon) {
     setObjectName(QString::fromLatin1(name));
     setGeometry(geometry);
-    Controls::setColors(this, Qt::black, background);
+    Controls::setColors(this, Colors::kSchwarz, background);
     setAccessibleName(accessibleName);
 }
 

@@ -9,10 +9,10 @@
 
 namespace {
 
-constexpr int aufgabenJeBlock = 6;
-const QString spacer = QStringLiteral(" ");
-const QString cellEnd = QStringLiteral("   ");
-const QString lineEnd = QStringLiteral("\r\n");
+constexpr int kAufgabenJeBlock = 6;
+const QString kSpacer = QStringLiteral(" ");
+const QString kCellEnd = QStringLiteral("   ");
+const QString kLineEnd = QStringLiteral("\r\n");
 
 struct Block {
     Rechenart art;
@@ -77,24 +77,24 @@ void aufgabeZeichnen(const Block &block, const Rechenblatt::Draw &draw, QStringL
     auto zelle = [&zeile](const QString &vorne, const QString &hinten) {
         *zeile += vorne;
         *zeile += hinten;
-        *zeile += cellEnd;
+        *zeile += kCellEnd;
         ++zeile;
     };
-    zelle(spacer, zahlenzeile(addition ? operanden[0] : summe));
+    zelle(kSpacer, zahlenzeile(addition ? operanden[0] : summe));
     for (int i = 1; i < block.operanden; ++i) {
         zelle(vorzeichen, zahlenzeile(operanden.at(static_cast<std::size_t>(i))));
     }
     zelle(QStringLiteral("_____"), QString());
-    zelle(spacer, zahlenzeile(addition ? summe : operanden[0]));
+    zelle(kSpacer, zahlenzeile(addition ? summe : operanden[0]));
     zelle(QStringLiteral("-----"), QString());
 }
 
 QStringList blockZeichnen(const Block &block, const Rechenblatt::Draw &draw) {
     QStringList zeilen(block.zeilen());
     for (QString &zeile : zeilen) {
-        zeile.reserve(aufgabenJeBlock * (4 + 4 + cellEnd.size()));
+        zeile.reserve(kAufgabenJeBlock * (4 + 4 + kCellEnd.size()));
     }
-    for (int k = 0; k < aufgabenJeBlock; ++k) {
+    for (int k = 0; k < kAufgabenJeBlock; ++k) {
         aufgabeZeichnen(block, draw, zeilen);
     }
     return zeilen;
@@ -117,7 +117,7 @@ QStringList Rechenblatt::rechenblattErstellen(Modul modul, const Draw &draw, con
         }
         lines += blockZeichnen(block, draw);
         for (int i = 0; i < plan.leerzeilenNachBlock; ++i) {
-            lines.append(spacer);
+            lines.append(kSpacer);
         }
     }
     return lines;
@@ -138,7 +138,7 @@ QStringList Rechenblatt::aufgabenZeilen(const QStringList &lines, Modul modul) {
     QStringList result = lines;
     for (int index : ergebnisZeilen(modul)) {
         if (index < result.size()) {
-            result[index] = spacer;
+            result[index] = kSpacer;
         }
     }
     return result;
@@ -160,13 +160,13 @@ QString Rechenblatt::ablageText(const QStringList &lines, Modul modul) {
         aufgabenZeilen(lines, modul) + QStringList{QString(), QString()} + lines;
     qsizetype length = 0;
     for (const QString &line : alle) {
-        length += line.size() + lineEnd.size();
+        length += line.size() + kLineEnd.size();
     }
     QString text;
     text.reserve(length);
     for (const QString &line : alle) {
         text += line;
-        text += lineEnd;
+        text += kLineEnd;
     }
     return text;
 }

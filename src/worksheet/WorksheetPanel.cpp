@@ -1,5 +1,6 @@
 #include "worksheet/WorksheetPanel.h"
 
+#include "widgets/Colors.h"
 #include "widgets/Controls.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
@@ -10,27 +11,23 @@
 
 namespace {
 
-const QColor listText(QStringLiteral("#FFFF00"));
-const QColor listBackground(QStringLiteral("#8080FF"));
-const QColor panelBackground(QStringLiteral("#C0C0FF"));
-
-constexpr int offenLeft = 960;
-constexpr int geschlossenLeft = 8040;
-constexpr int mixedDesignLeft = 7920;
+constexpr int kOffenLeft = 960;
+constexpr int kGeschlossenLeft = 8040;
+constexpr int kMixedDesignLeft = 7920;
 
 } // namespace
 
 WorksheetPanel::WorksheetPanel(QWidget *trainerWindow, Modul modul, const Platform &platform,
                                Navigator &navigator, std::function<QString()> shownPoints)
-    : QObject(trainerWindow), modul_(modul), platform_(platform),
+    : QObject(trainerWindow), blatt_(modul, platform.random, platform.clock),
       output_(modul, platform, navigator, std::move(shownPoints)),
       liste5_(new QListWidget(trainerWindow)),
-      bild3_(new PictureBox(trainerWindow, "Bild3", {}, std::nullopt, panelBackground,
+      bild3_(new PictureBox(trainerWindow, "Bild3", {}, std::nullopt, Colors::kFenster,
                             QStringLiteral("Rechenblatt"))) {
     liste5_->setObjectName(QStringLiteral("Liste5"));
     liste5_->setAccessibleName(QStringLiteral("Rechenblatt"));
     liste5_->setFont(fontPt(9.75, true, false, QStringLiteral("Courier New")));
-    Controls::setColors(liste5_, listText, listBackground);
+    Controls::setColors(liste5_, Colors::kGelb, Colors::kTafel);
     // Only the trailing spaces of the last cell pass the right edge: no scroll bar and no
     // ellipsis for them.
     liste5_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -45,32 +42,36 @@ WorksheetPanel::WorksheetPanel(QWidget *trainerWindow, Modul modul, const Platfo
                                        QStringLiteral("Lösungen drucken"), font);
     auto *kopieren = Controls::button(bild3_, "Befehl19", twipsRect(4680, 120, 1215, 495),
                                       QStringLiteral("Kopieren"), font);
-    connect(abbruch, &QPushButton::clicked, this, &WorksheetPanel::befehl16Click);
-    connect(aufgaben, &QPushButton::clicked, this, [this] { output_.aufgabenDrucken(zeilen()); });
-    connect(loesungen, &QPushButton::clicked, this, [this] { output_.loesungenDrucken(zeilen()); });
-    connect(kopieren, &QPushButton::clicked, this, [this] { output_.kopieren(zeilen()); });
+    connect(abbruch, &QPushButton::clicked, this, &WorksheetPanel::blattSchliessen);
+    connect(aufgaben, &QPushButton::clicked, this,
+            [this] { output_.aufgabenDrucken(blatt_.zeilen()); });
+    connect(loesungen, &QPushButton::clicked, this,
+            [this] { output_.loesungenDrucken(blatt_.zeilen()); });
+    connect(kopieren, &QPushButton::clicked, this, [this] { output_.kopieren(blatt_.zeilen()); });
     zeigen();
 }
 
-void WorksheetPanel::befehl14Click() {
-    liste5_->clear();
-    ansicht_ = Ansicht::Offen;
-    liste5_->addItems(Rechenblatt::rechenblattErstellen(modul_, platform_.random, platform_.clock));
+void WorksheetPanel::blattZeigen() {
+    blatt_.blattZeigen();
     zeigen();
+    Q_EMIT openChanged(true);
 }
 
-void WorksheetPanel::befehl16Click() {
-    ansicht_ = Ansicht::Geschlossen;
-    liste5_->clear();
+void WorksheetPanel::blattSchliessen() {
+    blatt_.blattSchliessen();
     zeigen();
+    Q_EMIT openChanged(false);
 }
 
 void WorksheetPanel::zeigen() {
-    int left = geschlossenLeft;
-    if (ansicht_ == Ansicht::Offen) {
-        left = offenLeft;
-    } else if (ansicht_ == Ansicht::Entwurf && modul_ == Modul::Gemischt) {
-        left = mixedDesignLeft;
+    liste5_->clear();
+    liste5_->addItems(blatt_.zeilen());
+    int left = kGeschlossenLeft;
+    if (blatt_.ansicht() == Worksheet::Ansicht::Offen) {
+        left = kOffenLeft;
+    } else if (blatt_.ansicht() == Worksheet::Ansicht::Entwurf &&
+               blatt_.modul() == Modul::Gemischt) {
+        left = kMixedDesignLeft;
     }
     liste5_->setGeometry(twipsRect(left, 720, 5895, 4830));
     bild3_->setGeometry(twipsRect(left, 0, 5895, 615));
@@ -78,12 +79,4 @@ void WorksheetPanel::zeigen() {
         liste5_->raise();
         bild3_->raise();
     }
-}
-
-QStringList WorksheetPanel::zeilen() const {
-    QStringList lines;
-    for (int i = 0; i < liste5_->count(); ++i) {
-        lines.append(liste5_->item(i)->text());
-    }
-    return lines;
 }

@@ -1,0 +1,17 @@
+#include "worksheet/Worksheet.h"
+
+#include "worksheet/Rechenblatt.h"
+
+Worksheet::Worksheet(Modul modul, Random &random, const Clock &clock)
+    : modul_(modul), random_(random), clock_(clock) {
+}
+
+void Worksheet::blattZeigen() {
+    ansicht_ = Ansicht::Offen;
+    zeilen_ = Rechenblatt::rechenblattErstellen(modul_, random_, clock_);
+}
+
+void Worksheet::blattSchliessen() {
+    ansicht_ = Ansicht::Geschlossen;
+    zeilen_.clear();
+}
