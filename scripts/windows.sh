@@ -95,9 +95,10 @@ build_qt() {
 }
 
 
-# The program against that Qt, through the windows preset.
+# The program against that Qt, through the windows preset, which finds it by a link in build/.
 build_program() {
-    export SR_QT_WINDOWS="$QT_PREFIX"
+    mkdir -p build
+    ln -sfn "$QT_PREFIX" build/windows-qt
     echo "=== Windows program"
     local started=$SECONDS
     cmake --preset windows >/dev/null
