@@ -9,11 +9,14 @@ export DISPLAY="$E2E_DISPLAY" XDG_RUNTIME_DIR="$E2E_RUNTIME_DIR"
 unset WAYLAND_DISPLAY
 action="${1:?setup or cleanup}"
 export WINEPREFIX="${2:?the prefix folder}"
+# Wine links the Windows user's Documents and Desktop to folders of HOME: a home of its own
+# keeps whatever the program saves there inside the prefix.
+export HOME="$WINEPREFIX/home"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 case "$action" in
 setup)
     rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
+    mkdir -p "$HOME"
     wineboot --init >/dev/null 2>&1
     wineserver --wait
     [[ -f "$WINEPREFIX/system.reg" ]] || { echo "Wine made no prefix in $WINEPREFIX" >&2; exit 1; }

@@ -3,5 +3,6 @@
 # starts the copied .exe on a classroom PC. The end-to-end tests take this script as the program.
 set -euo pipefail
 export WINEPREFIX="${SR_WINEPREFIX:?the Wine prefix of the test set-up}"
+export HOME="$WINEPREFIX/home"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 exec wine "${SR_WINDOWS_EXE:?the .exe under test}" "$@"

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# On a Windows PC without a printer a teacher prints a task sheet: it is saved as a PDF file in the
+# Documents folder, and the message names that file as Windows writes paths, with backslashes.
+# Run by ctest with the Wine starter as the program (tests/windows/CMakeLists.txt).
+source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/../e2e/trainer.sh"
+
+# No print system answers, whatever this machine runs.
+export CUPS_SERVER="$E2E_TMP/no-print-system.sock"
+
+open_start_window
+open_trainer "$PLUS_PICTURE" "Schriftliche Addition"
+# "Blatt" (Befehl14 at 5160,120, 855 x 495) opens the worksheet view; "Aufgaben drucken"
+# (Befehl17 at 1080,120, 1815 x 495 in its panel at 960,0) prints past the lock, "0" points.
+click_twips "$TRAINER_WID" 5587 367
+sleep 0.5
+print_past_lock "$TRAINER_WID" 2947 0 "Schriftliche Addition"
+told="$(wait_box "Drucken")" || fail "no message after printing"
+
+# Ctrl+C copies a whole message box on Windows.
+activate "$told"
+press ctrl+c
+sleep 0.3
+text="$(timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r')"
+grep -qx 'Es ist kein Drucker eingerichtet.' <<<"$text" ||
+    fail "the message does not say that there is no printer: $text"
+grep -qx 'Das Rechenblatt wurde als PDF-Datei gespeichert:' <<<"$text" ||
+    fail "the message does not say that the sheet was saved: $text"
+path="$(grep -x '[A-Z]:\\.*\.pdf' <<<"$text")" || fail "the message names no Windows path: $text"
+[[ "$path" == *'\Documents\'* && "$path" != */* ]] ||
+    fail "the path is not in the Documents folder with backslashes: $path"
+press Return
+window_gone "Drucken" || fail "the message stayed open"
+
+# The same file seen from this side: the prefix's C: drive, Documents linked into its own home.
+file="$SR_WINEPREFIX/drive_c/$(tr '\\' '/' <<<"${path#?:\\}")"
+[[ -f "$file" ]] || fail "no file at $file"
+pdftotext -layout "$file" - 2>/dev/null | grep -q 'Schriftliche Addition' ||
+    fail "the saved PDF is not the addition worksheet"
+program_running || fail "the program ended"
+echo "PASS: without a printer the sheet is saved as a PDF, its path written the Windows way"
