@@ -1,4 +1,5 @@
 #include "fakes/FakeNavigator.h"
+#include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
 #include "games/Memory.h"
 #include "games/memo.h"
@@ -242,28 +243,25 @@ private Q_SLOTS:
     // --- the window ---
 
     void windowHasFixedSizeCaptionAndControlsAtTheirPlaces_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Befehl1") << QStringLiteral("Befehl1") << twipsRect(120, 120, 735, 495);
-        QTest::newRow("Befehl2") << QStringLiteral("Befehl2") << twipsRect(120, 720, 735, 495);
-        QTest::newRow("Figur3") << QStringLiteral("Figur3") << twipsRect(960, 120, 5415, 5535);
+        using LayoutCheck::row;
+        LayoutCheck::addColumns();
+        row("Befehl1", 120, 120, 735, 495);
+        row("Befehl2", 120, 720, 735, 495);
+        row("Figur3", 960, 120, 5415, 5535);
+        // Two columns of nine cards, one card every 600 twips.
         for (int k = 1; k <= 18; ++k) {
             const int left = k <= 9 ? 1080 : 3720;
             const int top = 240 + 600 * ((k - 1) % 9);
-            QTest::addRow("card %d", k)
-                << QStringLiteral("Bezeichnung%1").arg(k) << twipsRect(left, top, 2535, 495);
+            row("card " + QByteArray::number(k), "Bezeichnung" + QByteArray::number(k), left, top,
+                2535, 495);
         }
     }
     void windowHasFixedSizeCaptionAndControlsAtTheirPlaces() {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
         Window w;
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Memory"));
         QCOMPARE(w.window.minimumSize(), QSize(twips(6540), twips(5805)));
         QCOMPARE(w.window.maximumSize(), w.window.minimumSize());
-        QWidget *control = w.window.findChild<QWidget *>(name);
-        QVERIFY(control);
-        QCOMPARE(control->geometry(), geometry);
+        LayoutCheck::compareCurrentRow(&w.window);
     }
 
     void windowCentresOnceAtCreation() {

@@ -1,5 +1,6 @@
 #include "fakes/FakeNavigator.h"
 #include "fakes/FakeTimer.h"
+#include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
 #include "games/Form4.h"
 #include "games/Modul1.h"
@@ -337,30 +338,26 @@ private Q_SLOTS:
     // --- the window ---
 
     void windowHasFixedSizeCaptionAndControlsAtTheirPlaces_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Befehl1") << "Befehl1" << twipsRect(120, 120, 735, 495);
-        QTest::newRow("Bild1") << "Bild1" << twipsRect(1200, 120, 495, 495);
-        QTest::newRow("Bild2") << "Bild2" << twipsRect(1680, 120, 495, 495);
-        QTest::newRow("Bild3") << "Bild3" << twipsRect(2160, 120, 495, 495);
-        QTest::newRow("Bild4") << "Bild4" << twipsRect(2640, 120, 495, 495);
-        QTest::newRow("Bezeichnung3") << "Bezeichnung3" << twipsRect(3480, 120, 375, 495);
-        QTest::newRow("Figur1") << "Figur1" << twipsRect(4200, 120, 2895, 495);
-        QTest::newRow("Bezeichnung1") << "Bezeichnung1" << twipsRect(4320, 240, 735, 255);
-        QTest::newRow("HBildlauf1") << "HBildlauf1" << twipsRect(5040, 240, 1095, 255);
-        QTest::newRow("Bezeichnung2") << "Bezeichnung2" << twipsRect(6240, 240, 735, 255);
-        QTest::newRow("Figur2") << "Figur2" << twipsRect(120, 720, 6975, 4215);
+        using LayoutCheck::row;
+        LayoutCheck::addColumns();
+        row("Befehl1", 120, 120, 735, 495);
+        row("Bild1", 1200, 120, 495, 495);
+        row("Bild2", 1680, 120, 495, 495);
+        row("Bild3", 2160, 120, 495, 495);
+        row("Bild4", 2640, 120, 495, 495);
+        row("Bezeichnung3", 3480, 120, 375, 495);
+        row("Figur1", 4200, 120, 2895, 495);
+        row("Bezeichnung1", 4320, 240, 735, 255);
+        row("HBildlauf1", 5040, 240, 1095, 255);
+        row("Bezeichnung2", 6240, 240, 735, 255);
+        row("Figur2", 120, 720, 6975, 4215);
     }
     void windowHasFixedSizeCaptionAndControlsAtTheirPlaces() {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
         Window w;
         QCOMPARE(w.form.windowTitle(), QStringLiteral("Zahlfange"));
         QCOMPARE(w.form.minimumSize(), QSize(twips(7245), twips(5085)));
         QCOMPARE(w.form.maximumSize(), w.form.minimumSize());
-        QWidget *control = w.form.findChild<QWidget *>(name);
-        QVERIFY(control);
-        QCOMPARE(control->geometry(), geometry);
+        LayoutCheck::compareCurrentRow(&w.form);
     }
 
     void windowShowsTextsAndArrowsOfItsTable() {

@@ -18,24 +18,34 @@ template <class T = QWidget> T *control(const QWidget *window, const char *name)
     return widget;
 }
 
-// For a _data function: the columns of a layout table ...
+// For a _data function: the columns of a layout table; a window whose controls move with its
+// module or mode adds its own columns after these ...
 inline void addColumns() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twipsGeometry");
 }
 
-// ... and one row: Left, Top, Width, Height in twips.
-inline void row(const char *name, int left, int top, int width, int height) {
-    QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
+// ... and one row: Left, Top, Width, Height in twips, under a title that reads as a sentence.
+// The extra columns' values follow with <<.
+inline QTestData &row(const QByteArray &title, const QByteArray &name, int left, int top, int width,
+                      int height) {
+    return QTest::newRow(title.constData())
+           << QString::fromLatin1(name) << QRect(left, top, width, height);
+}
+
+// A row titled by the control's own name.
+inline QTestData &row(const char *name, int left, int top, int width, int height) {
+    return row(name, name, left, top, width, height);
 }
 
 // In the test function: the current row's control stands exactly where its twips put it.
 inline void compareCurrentRow(const QWidget *window) {
     QFETCH(QString, name);
     QFETCH(QRect, twipsGeometry);
-    QCOMPARE(control(window, name.toLatin1().constData())->geometry(),
-             twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
-                       twipsGeometry.height()));
+    const QRect geometry = control(window, name.toLatin1().constData())->geometry();
+    const QRect fromTwips = twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
+                                      twipsGeometry.height());
+    QCOMPARE(geometry, fromTwips);
 }
 
 } // namespace LayoutCheck
