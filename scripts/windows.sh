@@ -41,11 +41,12 @@ ensure_deb_src() {
     if apt-get source --print-uris -qq qt6-base >/dev/null 2>&1; then
         return 0
     fi
-    local target=/etc/apt/sources.list.d/schriftlich-rechnen-src
-    if [[ -f /etc/apt/sources.list ]] && grep -q '^deb ' /etc/apt/sources.list; then
-        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$target.list"
-    fi
-    local file
+    local target=/etc/apt/sources.list.d/schriftlich-rechnen-src file
+    # One-line entries: each "deb ..." again as "deb-src ...".
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [[ -f "$file" && "$file" != "$target.list" ]] || continue
+        sed -n 's/^deb /deb-src /p' "$file"
+    done >"$target.list"
     for file in /etc/apt/sources.list.d/*.sources; do
         [[ -f "$file" && "$file" != "$target.sources" ]] || continue
         # Each stanza of deb822 entries with Types: deb, again with Types: deb-src.
