@@ -5,7 +5,7 @@
 #                                 build/windows/schriftlich-rechnen-windows.zip
 #
 # Uses Debian's MinGW-w64 compilers and a static Qt for Windows built from Debian's own qt6-base
-# source. That Qt is built once (about a quarter of an hour on two cores) and kept in the user's
+# source. That Qt is built once (about half an hour on two cores) and kept in the user's
 # cache, keyed by its version and our configure flags; later runs build only the program.
 # Installs missing Debian packages first, as ./run and ./test do.
 set -euo pipefail
@@ -78,7 +78,7 @@ build_qt() {
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         "${QT_FLAGS[@]}" >"$work/configure.log" 2>&1 ||
         { tail -n 40 "$work/configure.log"; return 1; }
-    echo "=== Qt for Windows: building (log in $work/build.log; a quarter of an hour on two cores)"
+    echo "=== Qt for Windows: building (log in $work/build.log; about half an hour on two cores)"
     local started=$SECONDS shown=$SECONDS line
     # Ninja's [done/total] counter, shown once a minute.
     ninja -C "$work/build" -j"$(nproc)" 2>&1 | tee "$work/build.log" | while IFS= read -r line; do
