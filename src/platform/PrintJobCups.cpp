@@ -22,13 +22,8 @@ Printer::Outcome PrintJob::submit(const QPrinterInfo &printer, const Printer::Do
     if (!file.open()) {
         return refused(QString());
     }
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
     // The printer's own paper and margins, as Qt would have laid the page out for it.
-    pdf.setPageLayout(QPrinter(printer).pageLayout());
-    pdf.setDocName(document.name);
-    pdf.setOutputFileName(file.fileName());
-    if (!QtPrinter::paint(pdf, document)) {
+    if (!QtPrinter::writePdf(file.fileName(), document, QPrinter(printer).pageLayout())) {
         return refused(QString());
     }
 

@@ -63,16 +63,25 @@ Printer::Outcome QtPrinter::saveToFile(const Document &document, Outcome::Printe
     if (path.isEmpty()) {
         return {Outcome::Kind::Failed, QDir::toNativeSeparators(fileFolder_), printers};
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(document.name);
-    printer.setOutputFileName(path);
-    if (!paint(printer, document)) {
+    if (!writePdf(path, document)) {
         QFile::remove(path);
         return {Outcome::Kind::Failed, QDir::toNativeSeparators(fileFolder_), printers};
     }
     return {Outcome::Kind::SavedToFile, QDir::toNativeSeparators(path), printers};
+}
+
+bool QtPrinter::writePdf(const QString &path, const Document &document,
+                         const std::optional<QPageLayout> &layout) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    if (layout) {
+        pdf.setPageLayout(*layout);
+    } else {
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+    }
+    pdf.setDocName(document.name);
+    pdf.setOutputFileName(path);
+    return paint(pdf, document);
 }
 
 QList<QStringList> QtPrinter::pages(const QStringList &lines, int linesPerPage) {

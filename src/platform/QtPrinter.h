@@ -3,6 +3,8 @@
 #include "platform/Printer.h"
 
 #include <QList>
+#include <QPageLayout>
+#include <optional>
 
 class QPrinter;
 
@@ -26,6 +28,9 @@ public:
     static QList<QStringList> pages(const QStringList &lines, int linesPerPage);
     // Lines at the font's line spacing from the top left of the printable area, page by page.
     static bool paint(QPrinter &printer, const Document &document);
+    // The document as a PDF file at path, on the given page layout (A4 when none is given).
+    static bool writePdf(const QString &path, const Document &document,
+                         const std::optional<QPageLayout> &layout = std::nullopt);
 
 private:
     Outcome saveToFile(const Document &document, Outcome::Printers printers) const;
