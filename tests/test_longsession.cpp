@@ -544,10 +544,11 @@ void Pupil::scriptDialogs() {
     }
     run_->fakes.printer.documents.clear();
     run_->fakes.clipboard.texts.clear();
-    static const Printer::Outcome::Kind kinds[] = {Printer::Outcome::Kind::Printed,
-                                                   Printer::Outcome::Kind::SavedToFile,
-                                                   Printer::Outcome::Kind::Failed};
-    run_->fakes.printer.outcome = {kinds[roll(3)], QStringLiteral("Test")};
+    using K = Printer::Outcome::Kind;
+    static const K kinds[] = {K::Printed,   K::SavedToFile, K::Failed,
+                              K::Cancelled, K::Unreachable, K::NotPrepared};
+    run_->fakes.printer.outcome = {kinds[roll(static_cast<int>(std::size(kinds)))],
+                                   QStringLiteral("Test")};
     run_->fakes.clipboard.refuse = chance(0.25);
     run_->fakes.clock.seconds = (run_->fakes.clock.seconds + roll(3)) % 86400;
 }

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@ Q_DECLARE_METATYPE(Modul)
 Q_DECLARE_METATYPE(Rechenblatt::Blatt)
 Q_DECLARE_METATYPE(Printer::Outcome)
 Q_DECLARE_METATYPE(Dialogs::Icon)
+Q_DECLARE_METATYPE(Printer::Outcome::Kind)
 
 namespace {
 
@@ -284,6 +286,25 @@ private Q_SLOTS:
                               "konnte auch nicht als PDF-Datei gespeichert werden in:\r/home/"
                               "lehrer/Dokumente\r\r")
             << Dialogs::Icon::Critical;
+        // Nothing is wrong with a printer when the teacher cancels its file-name dialog.
+        QTest::newRow("cancelled by the teacher")
+            << Printer::Outcome{Kind::Cancelled, QStringLiteral("Microsoft Print to PDF")}
+            << QStringLiteral("Das Drucken wurde abgebrochen.\rDas Lösungsblatt wurde nicht "
+                              "gedruckt.\r\r")
+            << Dialogs::Icon::None;
+        QTest::newRow("default printer set but not reachable")
+            << Printer::Outcome{Kind::Unreachable, QStringLiteral("\\\\schule\\Laser 2")}
+            << QStringLiteral("Das Lösungsblatt konnte nicht gedruckt werden.\rDer "
+                              "Standarddrucker „\\\\schule\\Laser 2“ ist nicht erreichbar.\rBitte "
+                              "prüfen, ob er eingeschaltet und verbunden ist, und noch einmal "
+                              "versuchen.\r\r")
+            << Dialogs::Icon::Critical;
+        // No printer was asked: the message points to the folder, not to a printer.
+        QTest::newRow("sheet not prepared for the print system")
+            << Printer::Outcome{Kind::NotPrepared, QStringLiteral("/tmp")}
+            << QStringLiteral("Das Lösungsblatt konnte nicht zum Drucken vorbereitet werden.\rDie "
+                              "Druckdatei konnte nicht gespeichert werden in:\r/tmp\r\r")
+            << Dialogs::Icon::Critical;
     }
     void printOutcomeIsReportedHonestly() {
         QFETCH(Printer::Outcome, outcome);
@@ -459,14 +480,22 @@ private Q_SLOTS:
     }
 
     // Run by tests/e2e/test_print_queue.sh with a private print queue as the default printer,
-    // which each row sets to take or to turn away jobs.
+    // which each row sets to take or to turn away jobs. The sheet goes to the queue as a PDF
+    // written into the temporary folder first; a temporary folder that is a file (so even root
+    // cannot write in it) leaves the sheet unprepared.
     void qtPrinterPrintsOnTheDefaultQueue_data() {
         QTest::addColumn<bool>("accepting");
-        QTest::newRow("queue rejecting jobs") << false;
-        QTest::newRow("queue accepting jobs") << true;
+        QTest::addColumn<bool>("temporaryFolder");
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("queue rejecting jobs") << false << true << Kind::Failed;
+        QTest::newRow("queue accepting jobs") << true << true << Kind::Printed;
+        QTest::newRow("no temporary folder to prepare the sheet in")
+            << true << false << Kind::NotPrepared;
     }
     void qtPrinterPrintsOnTheDefaultQueue() {
         QFETCH(bool, accepting);
+        QFETCH(bool, temporaryFolder);
+        QFETCH(Kind, kind);
         const QString queue = qEnvironmentVariable("SR_E2E_PRINT_QUEUE");
         if (queue.isEmpty()) {
             QSKIP("needs a print queue: SR_E2E_PRINT_QUEUE names it");
@@ -475,14 +504,25 @@ private Q_SLOTS:
                                              : QStringLiteral("cupsreject"),
                                    {queue}),
                  0);
+        QTemporaryDir temp;
+        QFile notAFolder(temp.filePath(QStringLiteral("Datei")));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        notAFolder.close();
+        const QByteArray kept = qgetenv("TMPDIR");
+        const auto restore =
+            qScopeGuard([&kept] { kept.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", kept); });
+        if (!temporaryFolder) {
+            qputenv("TMPDIR", QFile::encodeName(notAFolder.fileName()));
+        }
         QtPrinter printer;
         Bench bench;
         const Printer::Outcome outcome = printer.print(
             {QStringLiteral("Lösungsblatt"),
              Rechenblatt::druckZeilen(bench.lines, Modul::Addition, Rechenblatt::Blatt::Loesungen),
              QStringLiteral("Courier New"), 18});
-        QCOMPARE(outcome.kind, accepting ? Kind::Printed : Kind::Failed);
-        QCOMPARE(outcome.where, queue);
+        QCOMPARE(outcome.kind, kind);
+        QCOMPARE(outcome.where,
+                 temporaryFolder ? queue : QFileInfo(notAFolder).canonicalFilePath());
     }
 
     // Run by tests/e2e/test_print_queue.sh with print queues none of which is the default.

@@ -19,12 +19,10 @@ Printer::Outcome PrintJob::submit(const QPrinterInfo &printer, const Printer::Do
         return Outcome{Outcome::Kind::Failed, name, Outcome::Printers::Default, reason};
     };
     QTemporaryFile file(QDir::temp().filePath(QStringLiteral("schriftlich-rechnen-XXXXXX.pdf")));
-    if (!file.open()) {
-        return refused(QString());
-    }
     // The printer's own paper and margins, as Qt would have laid the page out for it.
-    if (!QtPrinter::writePdf(file.fileName(), document, QPrinter(printer).pageLayout())) {
-        return refused(QString());
+    if (!file.open() ||
+        !QtPrinter::writePdf(file.fileName(), document, QPrinter(printer).pageLayout())) {
+        return {Outcome::Kind::NotPrepared, QDir::toNativeSeparators(QDir::tempPath())};
     }
 
     // Qt names a printer's instance "queue/instance".

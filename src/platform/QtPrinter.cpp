@@ -50,6 +50,12 @@ Printer::Outcome QtPrinter::print(const Document &document) {
     }
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
+        // Qt leaves out a default printer it cannot open (on Windows, a network printer whose
+        // server is off): it is still the teacher's printer, not a missing one.
+        const QString chosen = QPrinterInfo::defaultPrinterName();
+        if (!chosen.isEmpty()) {
+            return {Outcome::Kind::Unreachable, chosen};
+        }
         return saveToFile(document, QPrinterInfo::availablePrinterNames().isEmpty()
                                         ? Outcome::Printers::None
                                         : Outcome::Printers::NoDefault);

@@ -32,6 +32,13 @@ QString keinDrucker(Printer::Outcome::Printers printers) {
 }
 
 QString nichtGedruckt(const QString &name, const Printer::Outcome &outcome) {
+    using Kind = Printer::Outcome::Kind;
+    if (outcome.kind == Kind::NotPrepared) {
+        // No printer was asked: checking it would not help.
+        return QStringLiteral("Das %1 konnte nicht zum Drucken vorbereitet werden.\rDie "
+                              "Druckdatei konnte nicht gespeichert werden in:\r%2\r\r")
+            .arg(name, outcome.where);
+    }
     if (outcome.printers != Printer::Outcome::Printers::Default) {
         // There is no printer to check: say where the file could not be written.
         return QStringLiteral("%1\rDas %2 konnte auch nicht als PDF-Datei gespeichert werden "
@@ -42,6 +49,12 @@ QString nichtGedruckt(const QString &name, const Printer::Outcome &outcome) {
         outcome.reason.isEmpty()
             ? QString()
             : QStringLiteral("Das Drucksystem meldet: %1\r").arg(outcome.reason);
+    if (outcome.kind == Kind::Unreachable) {
+        return QStringLiteral("Das %1 konnte nicht gedruckt werden.\rDer Standarddrucker "
+                              "„%2“ ist nicht erreichbar.\r%3Bitte prüfen, ob er eingeschaltet "
+                              "und verbunden ist, und noch einmal versuchen.\r\r")
+            .arg(name, outcome.where, gemeldet);
+    }
     return QStringLiteral("Das %1 konnte nicht gedruckt werden.\r%2Bitte den Drucker prüfen und "
                           "noch einmal versuchen.\r\r")
         .arg(name, gemeldet);
@@ -86,7 +99,16 @@ void WorksheetOutput::drucken(const QStringList &lines, Rechenblatt::Blatt blatt
                             .arg(keinDrucker(outcome.printers), name, outcome.where),
                         titel);
         break;
+    case Printer::Outcome::Kind::Cancelled:
+        // The teacher stopped it: nothing is wrong with a printer.
+        dialogs_.inform(
+            QStringLiteral("Das Drucken wurde abgebrochen.\rDas %1 wurde nicht gedruckt.\r\r")
+                .arg(name),
+            titel);
+        break;
     case Printer::Outcome::Kind::Failed:
+    case Printer::Outcome::Kind::Unreachable:
+    case Printer::Outcome::Kind::NotPrepared:
         dialogs_.message(nichtGedruckt(name, outcome), titel, Dialogs::Buttons::Ok,
                          Dialogs::Answer::Ok, Dialogs::Icon::Critical);
         break;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program's printer hands a solution sheet to the system's default print queue, and the
 # document the queue receives reads as that sheet; while the queue rejects jobs, the printer says
-# that the job was not taken; where no queue is the default, the sheet is saved as a file.
+# that the job was not taken; where the sheet cannot be written for the queue, the printer says
+# so and sends nothing; where no queue is the default, the sheet is saved as a file.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/cups.sh"
 
@@ -14,13 +15,13 @@ cups_start || fail "the private print system did not start"
 SR_E2E_PRINT_QUEUE=PDF QT_QPA_PLATFORM=offscreen \
     timeout 60 "$PRINTING_TEST" qtPrinterPrintsOnTheDefaultQueue >"$E2E_LOG" 2>&1 ||
     fail "printing on the default queue failed"
-[[ "$(grep -c '^PASS   : TestPrinting::qtPrinterPrintsOnTheDefaultQueue(' "$E2E_LOG")" == 2 ]] ||
-    fail "the printing test did not run on both a rejecting and an accepting queue"
+[[ "$(grep -c '^PASS   : TestPrinting::qtPrinterPrintsOnTheDefaultQueue(' "$E2E_LOG")" == 3 ]] ||
+    fail "the printing test did not run on a rejecting queue, an accepting one and without a temporary folder"
 cups_wait_jobs 30 || fail "the print job did not finish"
 
 job="$(cups_job_file)"
 [[ -n "$job" ]] || fail "no document reached the queue"
-[[ "$(cups_job_file 2)" == "" ]] || fail "the queue took a job while it rejected jobs"
+[[ "$(cups_job_file 2)" == "" ]] || fail "the queue took a job while it rejected jobs or without a prepared sheet"
 text="$(pdftotext -layout "$job" - 2>/dev/null)"
 grep -q 'Schriftliche Addition (Lösungsblatt)' <<<"$text" || fail "the job is not a solution sheet"
 
