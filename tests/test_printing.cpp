@@ -2,6 +2,7 @@
 #include "fakes/TestPlatform.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtPrinter.h"
+#include "platform/SpoolerOutcome.h"
 #include "worksheet/WorksheetOutput.h"
 
 #include <QClipboard>
@@ -17,6 +18,7 @@ Q_DECLARE_METATYPE(Rechenblatt::Blatt)
 Q_DECLARE_METATYPE(Printer::Outcome)
 Q_DECLARE_METATYPE(Dialogs::Icon)
 Q_DECLARE_METATYPE(Printer::Outcome::Kind)
+Q_DECLARE_METATYPE(SpoolerOutcome::Step)
 
 namespace {
 
@@ -321,6 +323,47 @@ private Q_SLOTS:
         QCOMPARE(told.buttons, Dialogs::Buttons::Ok);
         QCOMPARE(told.icon, icon);
         QCOMPARE(told.text, text);
+    }
+
+    // What a Windows print job comes to when one of its spooler calls fails, with the error code
+    // Windows gives: 1223 ERROR_CANCELLED, 63 ERROR_PRINT_CANCELLED, 1722 the printer's server
+    // not answering, 5 access denied.
+    void spoolerOutcomeFollowsTheFailedCall_data() {
+        QTest::addColumn<SpoolerOutcome::Step>("step");
+        QTest::addColumn<quint32>("lastError");
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<bool>("reasonGiven");
+        using Step = SpoolerOutcome::Step;
+        QTest::newRow("printer cannot be opened")
+            << Step::Open << 1722u << Kind::Unreachable << true;
+        QTest::newRow("file-name dialog cancelled")
+            << Step::StartDocument << 1223u << Kind::Cancelled << false;
+        QTest::newRow("print to file cancelled")
+            << Step::StartDocument << 63u << Kind::Cancelled << false;
+        QTest::newRow("job deleted from the queue while its pages are spooled")
+            << Step::EndPage << 63u << Kind::Cancelled << false;
+        QTest::newRow("job deleted before it was closed")
+            << Step::EndDocument << 63u << Kind::Cancelled << false;
+        QTest::newRow("document refused") << Step::StartDocument << 5u << Kind::Failed << true;
+        QTest::newRow("no device context, whatever the code said")
+            << Step::DeviceContext << 1223u << Kind::Failed << true;
+        QTest::newRow("page not started") << Step::StartPage << 5u << Kind::Failed << true;
+        QTest::newRow("text not drawn") << Step::Draw << 8u << Kind::Failed << true;
+        QTest::newRow("page not finished") << Step::EndPage << 1722u << Kind::Failed << true;
+        QTest::newRow("document not closed") << Step::EndDocument << 1722u << Kind::Failed << true;
+    }
+    void spoolerOutcomeFollowsTheFailedCall() {
+        QFETCH(SpoolerOutcome::Step, step);
+        QFETCH(quint32, lastError);
+        QFETCH(Kind, kind);
+        QFETCH(bool, reasonGiven);
+        const QString said = QStringLiteral("Meldung %1").arg(lastError);
+        const Printer::Outcome outcome =
+            SpoolerOutcome::failed(QStringLiteral("Laser 2"), step, lastError, said);
+        QCOMPARE(outcome.kind, kind);
+        QCOMPARE(outcome.where, QStringLiteral("Laser 2"));
+        QCOMPARE(outcome.printers, Printers::Default);
+        QCOMPARE(outcome.reason, reasonGiven ? said : QString());
     }
 
     void copyPutsBothHalvesOnTheClipboardWithoutLock_data() {
