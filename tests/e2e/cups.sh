@@ -6,6 +6,9 @@
 #   cups_wait_jobs [SECONDS]   wait until the PDF queue has no job left (default 30 s); 1 on timeout
 #   cups_job_file [N]          path of the N-th spooled document (default: the newest), the PDF that
 #                              the program itself handed over
+#   cups_job_text [N]          the text of that document as laid out on its pages (pdftotext
+#                              -layout); PostScript, as Wine's printer driver spools it, is read
+#                              through Ghostscript
 #   cups_stop                  remove the printer, stop cupsd, remove its folder and its PDF output
 
 cups_start() {
@@ -86,6 +89,17 @@ cups_job_file() {
         echo "$files" | sed -n "${1}p"
     else
         echo "$files" | tail -n 1
+    fi
+}
+
+cups_job_text() {
+    local file
+    file=$(cups_job_file "${1:-}")
+    [ -n "$file" ] || return 1
+    if [ "$(head -c 4 "$file")" = '%!PS' ]; then
+        ps2pdf "$file" - 2>/dev/null | pdftotext -layout - - 2>/dev/null
+    else
+        pdftotext -layout "$file" - 2>/dev/null
     fi
 }
 

@@ -246,11 +246,18 @@ colour_at() {
         grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
 }
 
-# The first line of the text of the message box with this id: a triple click on it selects that
-# line, and X hands the selection to whoever asks for it (xclip).
-# The line is hit at 120, 20 pixels of the box, right of an icon.
+# The first line of the text of the message box with this id. On X a triple click on it selects
+# that line, and X hands the selection to whoever asks for it (xclip); the line is hit at 120, 20
+# pixels of the box, right of an icon. A Windows program has no such selection, but copies a
+# whole message box with Ctrl+C: its title and its text, each under a dashed line.
 box_first_line() {
     activate "$1"
+    if [[ -n "${SR_WINDOWS_EXE:-}" ]]; then
+        press ctrl+c
+        sleep 0.3
+        timeout 5 xclip -o -selection clipboard 2>/dev/null | sed 's/\r$//' | tr '\r' '\n' | sed -n 4p
+        return
+    fi
     xdotool mousemove --window "$1" 120 20 click --repeat 3 --delay 80 1
     sleep 0.2
     timeout 5 xclip -o -selection primary 2>/dev/null

@@ -22,7 +22,7 @@ cups_wait_jobs 30 || fail "the print job did not finish"
 job="$(cups_job_file)"
 [[ -n "$job" ]] || fail "no document reached the queue"
 [[ "$(cups_job_file 2)" == "" ]] || fail "the queue took a job while it rejected jobs or without a prepared sheet"
-text="$(pdftotext -layout "$job" - 2>/dev/null)"
+text="$(cups_job_text)"
 grep -q 'Schriftliche Addition (Lösungsblatt)' <<<"$text" || fail "the job is not a solution sheet"
 
 # Printers, but none of them the default: the sheet goes to a file as without any printer.

@@ -2,7 +2,8 @@
 # A teacher copies the worksheet of the addition trainer to the clipboard, where another program
 # reads it, and prints past the printer lock on the default printer: while its queue rejects jobs
 # the task sheet is reported as not printed; once it takes them again, the solution sheet is
-# printed with every line of the worksheet.
+# printed with every line of the worksheet. The same road holds for the Windows program under
+# Wine, whose printers are the queues of the private print system.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/cups.sh"
 source "$(dirname "$0")/trainer.sh"
@@ -80,10 +81,11 @@ close_done_box
 cups_wait_jobs 30 || fail "the print job did not finish"
 job="$(cups_job_file)"
 [[ -n "$job" ]] || fail "no print job reached the queue"
-sheet="$(pdftotext -layout "$job" - 2>/dev/null)"
+sheet="$(cups_job_text)"
 first_block_adds_up <<<"$sheet" || fail "the printed sheet does not carry right results"
 # The printout is the heading, two empty lines and the solution half of the clipboard, line by
 # line; pdftotext leaves out the empty line above the heading and spaces at the ends of lines.
+# The Windows program's sheet arrives as PostScript from Wine's driver, read the same way.
 squeeze() {
     tr -d '\r\f' | sed -E 's/[[:space:]]+/ /g; s/^ //; s/ $//' |
         awk '{ text[NR] = $0 } $0 != "" { last = NR } END { for (i = 1; i <= last; i++) print text[i] }'
