@@ -2,7 +2,7 @@
 # A teacher copies the worksheet of the addition trainer to the clipboard, where another program
 # reads it, and prints past the printer lock on the default printer: while its queue rejects jobs
 # the task sheet is reported as not printed; once it takes them again, the solution sheet is
-# printed with every line of the worksheet.
+# printed with every line of the worksheet. The print system's library is loaded only to print.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/cups.sh"
 source "$(dirname "$0")/trainer.sh"
@@ -31,6 +31,9 @@ cups_start || fail "the private print system did not start"
 
 start_program
 start="$(wait_window "$START")" || fail "the start window was not shown"
+# libcups and the libraries it brings load when a sheet is printed, not at every start.
+grep -q '/libcups\.so' "/proc/$PROGRAM_PID/maps" &&
+    fail "the program loaded libcups at start, before printing"
 # Bild1 ("Plus") at 2880,960, 495 x 495.
 click_twips "$start" 3120 1200
 trainer="$(wait_window "$TRAINER")" || fail "\"Plus\" did not show the addition trainer"
