@@ -3,7 +3,7 @@
 
 # Building and running the program.
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation
-    libcups2-dev)
+    libcups2-dev libxcb1-dev)
 
 # The Windows cross-build: MinGW-w64 (posix threads) for the compiler, Debian's Qt for the host
 # tools, dpkg-dev for apt-get source, ImageMagick for the .exe's icon, zip for the teachers'

@@ -269,8 +269,8 @@ private Q_SLOTS:
         fake.screen.screenGeometry = QRect(0, 0, 1000, 800);
         FakeNavigator navigator;
         memo window(fake.platform, navigator);
-        const QPoint centred((1000 - window.width()) / 2, (800 - window.height()) / 2);
-        QCOMPARE(window.pos(), centred);
+        const QRect outer = window.frameGeometry();
+        QCOMPARE(outer.topLeft(), QPoint((1000 - outer.width()) / 2, (800 - outer.height()) / 2));
         window.move(10, 20);
         window.activated();
         QCOMPARE(window.pos(), QPoint(10, 20));

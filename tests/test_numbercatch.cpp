@@ -394,7 +394,8 @@ private Q_SLOTS:
         Window w;
         w.fake.screen.screenGeometry = QRect(0, 0, 1000, 800);
         w.form.activated();
-        QCOMPARE(w.form.pos(), QPoint((1000 - w.form.width()) / 2, (800 - w.form.height()) / 2));
+        const QRect outer = w.form.frameGeometry();
+        QCOMPARE(outer.topLeft(), QPoint((1000 - outer.width()) / 2, (800 - outer.height()) / 2));
     }
 
     void speedBarSetsIntervalAtOnceAndKeepsItForNextGame_data() {

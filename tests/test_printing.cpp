@@ -1,5 +1,6 @@
 #include "fakes/FakeClock.h"
 #include "fakes/TestPlatform.h"
+#include "platform/CupsLibrary.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtPrinter.h"
 #include "platform/SpoolerOutcome.h"
@@ -519,6 +520,34 @@ private Q_SLOTS:
         QVERIFY(text.count(QLatin1Char('\f')) >= 3);
         for (const QString &line : lines) {
             QVERIFY2(text.contains(line + QLatin1Char('\n')), qPrintable(line));
+        }
+    }
+
+    // The print system's library is opened only whole: a missing library or a missing function
+    // fails the job with a reason instead of ending the program.
+    void cupsLibraryOpensOnlyWithEveryFunction_data() {
+        QTest::addColumn<QByteArray>("fileName");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("libcups") << QByteArray(CupsLibrary::kFileName) << QString();
+        QTest::newRow("missing library")
+            << QByteArrayLiteral("libcups.so.0-missing")
+            << QStringLiteral("Die Bibliothek des Drucksystems (libcups.so.0-missing) konnte "
+                              "nicht geladen werden.");
+        QTest::newRow("a library without the functions")
+            << QByteArrayLiteral("libm.so.6")
+            << QStringLiteral("Der Bibliothek des Drucksystems (libm.so.6) fehlt die Funktion "
+                              "cupsGetNamedDest.");
+    }
+    void cupsLibraryOpensOnlyWithEveryFunction() {
+        QFETCH(QByteArray, fileName);
+        QFETCH(QString, failure);
+        QString told;
+        const std::optional<CupsLibrary> cups = CupsLibrary::open(fileName.constData(), told);
+        QCOMPARE(told, failure);
+        QCOMPARE(cups.has_value(), failure.isEmpty());
+        if (cups) {
+            QVERIFY(cups->getNamedDest && cups->printFile2 && cups->freeDests);
+            QVERIFY(cups->lastErrorString() != nullptr);
         }
     }
 

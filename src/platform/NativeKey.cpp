@@ -4,12 +4,20 @@
 
 namespace NativeKey {
 
+Codes ofPlatform(QStringView platformName) {
+    // Qt's Wayland keyboard hands over the XKB keycode and keysym as X11 does, in all its
+    // plugins ("wayland", "wayland-egl", ...).
+    if (platformName == u"xcb" || platformName.startsWith(u"wayland")) {
+        return Codes::Xkb;
+    }
+    if (platformName == u"windows") {
+        return Codes::Windows;
+    }
+    return Codes::Unknown;
+}
+
 Codes ofThisPlatform() {
-#ifdef Q_OS_WIN
-    return Codes::Windows;
-#else
-    return QGuiApplication::platformName() == QLatin1String("xcb") ? Codes::X11 : Codes::Unknown;
-#endif
+    return ofPlatform(QGuiApplication::platformName());
 }
 
 namespace {
@@ -26,8 +34,8 @@ std::optional<int> onMainRow(quint32 code, quint32 one) {
 
 std::optional<int> mainRowDigit(Codes codes, quint32 scanCode, quint32 virtualKey) {
     switch (codes) {
-    case Codes::X11:
-        // The X keycode names the key, on every layout; the keysym in the virtual key follows
+    case Codes::Xkb:
+        // The XKB keycode names the key, on every layout; the keysym in the virtual key follows
         // the layout's level and says nothing certain.
         return onMainRow(scanCode, 10);
     case Codes::Windows:

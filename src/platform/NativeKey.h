@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringView>
 #include <QtGlobal>
 #include <optional>
 
@@ -8,8 +9,10 @@
 namespace NativeKey {
 
 // How the platform numbers keys in QKeyEvent's native scan code and native virtual key.
-enum class Codes { Unknown, X11, Windows };
+enum class Codes { Unknown, Xkb, Windows };
 
+// By the name of Qt's platform plugin ("xcb", "wayland", "windows", ...).
+Codes ofPlatform(QStringView platformName);
 Codes ofThisPlatform();
 
 // The digit 0..9 of a main-row key, or nothing for any other key and where the codes are

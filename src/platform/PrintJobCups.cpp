@@ -1,13 +1,12 @@
 #include "platform/PrintJob.h"
 
+#include "platform/CupsLibrary.h"
 #include "platform/QtPrinter.h"
 
 #include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
-
-#include <cups/cups.h>
 
 // Qt's own CUPS engine hands its PDF to libcups without looking at the answer, so a queue that
 // rejects jobs would still count as printed. The sheet is written as a PDF here and handed over
@@ -18,6 +17,11 @@ Printer::Outcome PrintJob::submit(const QPrinterInfo &printer, const Printer::Do
     const auto refused = [&name](const QString &reason) {
         return Outcome{Outcome::Kind::Failed, name, Outcome::Printers::Default, reason};
     };
+    QString failure;
+    const std::optional<CupsLibrary> cups = CupsLibrary::open(CupsLibrary::kFileName, failure);
+    if (!cups) {
+        return refused(failure);
+    }
     QTemporaryFile file(QDir::temp().filePath(QStringLiteral("schriftlich-rechnen-XXXXXX.pdf")));
     // The printer's own paper and margins, as Qt would have laid the page out for it.
     if (!file.open() ||
@@ -27,17 +31,17 @@ Printer::Outcome PrintJob::submit(const QPrinterInfo &printer, const Printer::Do
 
     // Qt names a printer's instance "queue/instance".
     const QList<QByteArray> queue = name.toUtf8().split('/');
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.first().constData(),
-                                         queue.size() > 1 ? queue[1].constData() : nullptr);
+    cups_dest_t *dest = cups->getNamedDest(CUPS_HTTP_DEFAULT, queue.first().constData(),
+                                           queue.size() > 1 ? queue[1].constData() : nullptr);
     int job = 0;
     if (dest != nullptr) {
-        job = cupsPrintFile2(CUPS_HTTP_DEFAULT, dest->name,
-                             QFile::encodeName(file.fileName()).constData(),
-                             document.name.toUtf8().constData(), dest->num_options, dest->options);
-        cupsFreeDests(1, dest);
+        job = cups->printFile2(
+            CUPS_HTTP_DEFAULT, dest->name, QFile::encodeName(file.fileName()).constData(),
+            document.name.toUtf8().constData(), dest->num_options, dest->options);
+        cups->freeDests(1, dest);
     }
     if (job == 0) {
-        return refused(QString::fromUtf8(cupsLastErrorString()));
+        return refused(QString::fromUtf8(cups->lastErrorString()));
     }
     return {Outcome::Kind::Printed, name};
 }

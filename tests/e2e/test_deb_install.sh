@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# CPack builds a Debian package whose dependencies are Debian's Qt packages; unpacked into a
-# scratch root, the installed program starts and shows its start window.
+# CPack builds a Debian package whose dependencies are Debian's Qt packages and libcups, which the
+# program opens to print; unpacked into a scratch root, the installed program starts and shows its
+# start window.
 source "$(dirname "$0")/lib.sh"
 
 BUILD="$(dirname "$PROGRAM")"
@@ -13,8 +14,10 @@ deb="$(ls "$SCRATCH"/schriftlich-rechnen_*.deb 2>/dev/null | head -n1)"
 [[ -n "$deb" ]] || fail "no .deb in $SCRATCH"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
-    [[ ", $depends," == *", $package "* ]] || fail "Depends lacks $package: $depends"
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2; do
+    # The name, then its version or the next package.
+    named=", $package[ ,]"
+    [[ ", $depends," =~ $named ]] || fail "Depends lacks $package: $depends"
 done
 [[ "$(dpkg-deb -f "$deb" Package)" == schriftlich-rechnen ]] || fail "wrong package name"
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Windows stand where the centring rule puts them, frame included, from their first opening on:
+# Windows stand where the centring rule puts them, frame included, from their first opening on,
+# the start window too, which opens before the program has seen any frame:
 # Left = (screen width - outer width) / 2, Top = (screen height - outer height) / 2 (the info
 # window: / 4). The info window opened a second time stands where it stood the first time.
 source "$(dirname "$0")/lib.sh"
@@ -31,6 +32,7 @@ expect_centred() {
 }
 
 open_start_window
+expect_centred "$START_WID" "the start window, the program's first" 2
 open_trainer "$PLUS_PICTURE" "Schriftliche Addition"
 expect_centred "$TRAINER_WID" "the trainer's first opening" 2
 
