@@ -13,8 +13,11 @@
 #include <windows.h>
 
 // The sheet goes to the spooler through GDI calls of our own, each one checked: Qt's print engine
-// passes on a failure only when the job is opened, and Wine's PostScript driver crashes under it.
-// The lines are drawn as text in the printer's own font, so the printout keeps them as text.
+// passes on a failure only when the job is opened. Under Wine it also crashed the PostScript
+// driver: it hands over the font that Wine's DirectWrite names for its glyphs (C059, an OpenType
+// font with CFF outlines, whatever family was asked), and the driver's Type 42 download reads
+// that font's missing TrueType "loca" table. Here the font is the one asked for, chosen by GDI,
+// and the lines are drawn as text, so the printout keeps them as text.
 //
 // The job counts as printed when EndDoc succeeds: by then the spooler holds the whole document,
 // as a job number does on CUPS. Looking the job up afterwards would race with the printer: a job

@@ -97,7 +97,9 @@ cups_job_text() {
     file=$(cups_job_file "${1:-}")
     [ -n "$file" ] || return 1
     if [ "$(head -c 4 "$file")" = '%!PS' ]; then
-        ps2pdf "$file" - 2>/dev/null | pdftotext -layout - - 2>/dev/null
+        # Wine's driver names the glyph that "-" and the soft hyphen share after the soft hyphen
+        # (uni00AD); on paper it is the same dash.
+        ps2pdf "$file" - 2>/dev/null | pdftotext -layout - - 2>/dev/null | sed 's/\xc2\xad/-/g'
     else
         pdftotext -layout "$file" - 2>/dev/null
     fi

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # On a Windows PC without a printer a teacher prints a task sheet: it is saved as a PDF file in the
 # Documents folder, and the message names that file as Windows writes paths, with backslashes.
+# Then the PC's default printer is a network printer whose server is off: the solution sheet is
+# not printed, and the message names that printer as unreachable.
 # Run by ctest with the Wine starter as the program (tests/windows/CMakeLists.txt).
 source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/../e2e/trainer.sh"
@@ -37,5 +39,26 @@ file="$SR_WINEPREFIX/drive_c/$(tr '\\' '/' <<<"${path#?:\\}")"
 [[ -f "$file" ]] || fail "no file at $file"
 pdftotext -layout "$file" - 2>/dev/null | grep -q 'Schriftliche Addition' ||
     fail "the saved PDF is not the addition worksheet"
+# Windows keeps the default printer's name in the registry, where Wine reads it at every call:
+# set now, it names a printer that no print system knows.
+WINEPREFIX="$SR_WINEPREFIX" HOME="$SR_WINEPREFIX/home" WINEDEBUG=-all \
+    wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device \
+    /d 'Laser Lehrerzimmer,winspool,Ne00:' /f >/dev/null 2>&1 ||
+    fail "the default printer could not be set in Wine's registry"
+# "Lösungen drucken" (Befehl18 at 2880,120, 1815 x 495 in the panel).
+print_past_lock "$TRAINER_WID" 4747 0 "Schriftliche Addition"
+told="$(wait_box "Drucken")" || fail "no message after printing on an unreachable printer"
+activate "$told"
+press ctrl+c
+sleep 0.3
+text="$(timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r')"
+grep -qx 'Das Lösungsblatt konnte nicht gedruckt werden.' <<<"$text" ||
+    fail "the message does not say that the sheet was not printed: $text"
+grep -qx 'Der Standarddrucker „Laser Lehrerzimmer“ ist nicht erreichbar.' <<<"$text" ||
+    fail "the message does not name the unreachable default printer: $text"
+press Return
+window_gone "Drucken" || fail "the message stayed open"
+
 program_running || fail "the program ended"
-echo "PASS: without a printer the sheet is saved as a PDF, its path written the Windows way"
+echo "PASS: without a printer the sheet is saved as a PDF, its path written the Windows way;" \
+    "an unreachable default printer is named"
