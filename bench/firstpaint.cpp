@@ -1,10 +1,12 @@
 // Starts a program on the X server of DISPLAY and measures it from outside, with no hook in the
 // program: the time from starting the process until the first paint into one of its windows (the
 // X Damage extension reports the first drawing into a window whose _NET_WM_PID is the process),
-// and the peak resident memory of the process up to SETTLE milliseconds after that paint.
+// the processor time its threads had used by then (which the other work on a busy machine does
+// not stretch as it stretches the time), and the peak resident memory of the process up to
+// SETTLE milliseconds after that paint.
 //
 //   firstpaint [--settle MS] -- PROGRAM [ARGS...]
-//   prints: first_paint_ms=57.3 max_rss_kb=30512
+//   prints: first_paint_ms=57.3 cpu_ms=41.2 max_rss_kb=30512
 //
 // A program that quits by itself (the floor) is waited for; any other is ended with SIGTERM once
 // the settle time has passed.
@@ -17,8 +19,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <map>
 #include <poll.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -55,6 +59,31 @@ long windowPid(Display *display, Window window) {
 
 double millisecondsSince(Clock::time_point start, Clock::time_point end) {
     return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+// The processor time all threads of the process have used so far (the first field of each
+// thread's schedstat, in nanoseconds).
+double cpuMilliseconds(pid_t pid) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *dir = opendir(tasks.c_str());
+    if (dir == nullptr) {
+        return 0;
+    }
+    unsigned long long total = 0;
+    while (const dirent *entry = readdir(dir)) {
+        if (entry->d_name[0] == '.') {
+            continue;
+        }
+        if (FILE *file = std::fopen((tasks + "/" + entry->d_name + "/schedstat").c_str(), "r")) {
+            unsigned long long ns = 0;
+            if (std::fscanf(file, "%llu", &ns) == 1) {
+                total += ns;
+            }
+            std::fclose(file);
+        }
+    }
+    closedir(dir);
+    return static_cast<double>(total) / 1e6;
 }
 
 int usage() {
@@ -110,6 +139,7 @@ int main(int argc, char *argv[]) {
 
     std::map<Window, long> owners;
     Clock::time_point painted{};
+    double cpuAtPaint = 0;
     bool hasPainted = false;
     bool exited = false;
     int status = 0;
@@ -131,6 +161,7 @@ int main(int argc, char *argv[]) {
                 const auto *damage = reinterpret_cast<XDamageNotifyEvent *>(&event);
                 if (owners[damage->drawable] == pid) {
                     painted = Clock::now();
+                    cpuAtPaint = cpuMilliseconds(pid);
                     hasPainted = true;
                 }
             }
@@ -163,7 +194,7 @@ int main(int argc, char *argv[]) {
     if (!hasPainted) {
         return 1;
     }
-    std::printf("first_paint_ms=%.1f max_rss_kb=%ld\n", millisecondsSince(start, painted),
-                usage.ru_maxrss);
+    std::printf("first_paint_ms=%.1f cpu_ms=%.1f max_rss_kb=%ld\n",
+                millisecondsSince(start, painted), cpuAtPaint, usage.ru_maxrss);
     return 0;
 }

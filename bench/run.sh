@@ -66,6 +66,11 @@ start_floor="$(field first_paint_ms <"$workdir/floor" | median)"
 start_ratio="$(ratio "$start_ours" "$start_floor")"
 row "start to first paint (ms)" "$start_ours" "$start_floor" "$start_ratio" "ratio <= 1.15" \
     "$(ok "$start_ratio" 1.15)"
+cpu_ours="$(field cpu_ms <"$workdir/ours" | median)"
+cpu_floor="$(field cpu_ms <"$workdir/floor" | median)"
+cpu_ratio="$(ratio "$cpu_ours" "$cpu_floor")"
+row "processor time to first paint (ms)" "$cpu_ours" "$cpu_floor" "$cpu_ratio" "ratio <= 1.15" \
+    "$(ok "$cpu_ratio" 1.15)"
 rss_ours="$(field max_rss_kb <"$workdir/ours" | median | awk '{printf "%.1f", $1 / 1024}')"
 rss_floor="$(field max_rss_kb <"$workdir/floor" | median | awk '{printf "%.1f", $1 / 1024}')"
 rss_ratio="$(ratio "$rss_ours" "$rss_floor")"

@@ -98,7 +98,11 @@ QMargins frameToCome(QWidget &window) {
     // The offscreen platform answers for X11 too, without a connection.
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 != nullptr && x11->connection() != nullptr) {
-        return frameAnnounced(x11->connection(), static_cast<xcb_window_t>(id));
+        // The window manager counts device pixels; the window's geometry is Qt's scaled pixels.
+        const QMargins frame = frameAnnounced(x11->connection(), static_cast<xcb_window_t>(id));
+        const qreal ratio = window.windowHandle()->devicePixelRatio();
+        return {qRound(frame.left() / ratio), qRound(frame.top() / ratio),
+                qRound(frame.right() / ratio), qRound(frame.bottom() / ratio)};
     }
 #else
     Q_UNUSED(id);

@@ -44,4 +44,10 @@ for opening in first second; do
     click_twips "$info" 1320 3120
     window_gone "$INFO" || fail "\"O k a y\" did not hide the info window"
 done
+
+# Scaled twice, the window manager counts device pixels and the window Qt's scaled ones: the start
+# window stands where the rule puts it all the same.
+kill "$PROGRAM_PID" && wait "$PROGRAM_PID" 2>/dev/null
+QT_SCALE_FACTOR=2 open_start_window
+expect_centred "$START_WID" "the start window at twice the scale" 2
 echo "PASS: windows centred from their first opening"
