@@ -94,8 +94,6 @@ int differingPixels(const QImage &a, const QImage &b) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(System)
-
 class TestHighDpi : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -124,53 +122,34 @@ private Q_SLOTS:
         }
     }
 
-    // Which face draws a layout font, on each system. "MS Sans Serif" is a bitmap face in a few
-    // pixel sizes wherever Windows' fonts are, which a scaled screen would show blown up; the
-    // layout's point size, weight and slant stay whatever the face.
+    // Which faces draw a layout font: never the bitmap "MS Sans Serif", which a scaled screen
+    // shows blown up; the layout's point size, weight and slant stay whatever the face.
     void layoutFontsAreDrawnWithOutlineFaces_data() {
-        QTest::addColumn<System>("system");
         QTest::addColumn<QString>("family");
         QTest::addColumn<double>("points");
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("italic");
         QTest::addColumn<QStringList>("faces");
-        using S = System;
         const QString sans = QStringLiteral("MS Sans Serif");
         const QString mono = QStringLiteral("Courier New");
-        const QStringList windowsSans{QStringLiteral("Microsoft Sans Serif"),
-                                      QStringLiteral("Tahoma")};
-        const QStringList linuxSans{QStringLiteral("Microsoft Sans Serif"),
+        const QStringList sansFaces{QStringLiteral("Microsoft Sans Serif"),
                                     QStringLiteral("Liberation Sans")};
         const QStringList monoFaces{mono, QStringLiteral("Liberation Mono")};
-        QTest::newRow("Windows, sans serif")
-            << S::Windows << sans << 8.25 << false << false << windowsSans;
-        QTest::newRow("Windows, sans serif bold (the counters)")
-            << S::Windows << sans << 9.75 << true << false << windowsSans;
-        QTest::newRow("Windows, sans serif bold italic")
-            << S::Windows << sans << 18.0 << true << true << windowsSans;
-        QTest::newRow("Windows, Courier New bold (the worksheet)")
-            << S::Windows << mono << 9.75 << true << false << monoFaces;
-        QTest::newRow("Windows, Courier New italic")
-            << S::Windows << mono << 12.0 << false << true << monoFaces;
-        QTest::newRow("Linux, sans serif")
-            << S::Linux << sans << 8.25 << false << false << linuxSans;
-        QTest::newRow("Linux, sans serif bold")
-            << S::Linux << sans << 24.0 << true << false << linuxSans;
-        QTest::newRow("Linux, sans serif bold italic")
-            << S::Linux << sans << 18.0 << true << true << linuxSans;
-        QTest::newRow("Linux, Courier New bold")
-            << S::Linux << mono << 9.75 << true << false << monoFaces;
-        QTest::newRow("Linux, Courier New italic")
-            << S::Linux << mono << 12.0 << false << true << monoFaces;
+        QTest::newRow("sans serif") << sans << 8.25 << false << false << sansFaces;
+        QTest::newRow("sans serif bold (the counters)")
+            << sans << 9.75 << true << false << sansFaces;
+        QTest::newRow("sans serif bold italic") << sans << 18.0 << true << true << sansFaces;
+        QTest::newRow("Courier New bold (the worksheet)")
+            << mono << 9.75 << true << false << monoFaces;
+        QTest::newRow("Courier New italic") << mono << 12.0 << false << true << monoFaces;
     }
     void layoutFontsAreDrawnWithOutlineFaces() {
-        QFETCH(System, system);
         QFETCH(QString, family);
         QFETCH(double, points);
         QFETCH(bool, bold);
         QFETCH(bool, italic);
         QFETCH(QStringList, faces);
-        const QFont font = LayoutFont::font(system, points, bold, italic, family);
+        const QFont font = fontPt(points, bold, italic, family);
         QCOMPARE(font.families(), faces);
         QCOMPARE(font.pointSizeF(), points);
         QCOMPARE(font.bold(), bold);

@@ -1,22 +1,13 @@
 #pragma once
 
-#include "platform/System.h"
-
 #include <QFont>
 #include <QString>
 
-// The layout names two faces, "MS Sans Serif" and "Courier New", at point sizes. Which faces draw
-// them depends on the system; none of them is a bitmap face, which a scaled screen would show in
-// the nearest of its few pixel sizes, blown up.
-namespace LayoutFont {
-
-// A font of the layout at its point size, with the faces that draw it on `system`.
-QFont font(System system, double points, bool bold, bool italic, const QString &family);
-
-} // namespace LayoutFont
-
-// A font of the layout on this system.
-inline QFont fontPt(double points, bool bold = false, bool italic = false,
-                    const QString &family = QStringLiteral("MS Sans Serif")) {
-    return LayoutFont::font(thisSystem(), points, bold, italic, family);
-}
+// A font of the layout, which names two faces, "MS Sans Serif" and "Courier New", at point sizes.
+// Wherever Windows' fonts are (on Windows; on Linux where Wine's are visible), "MS Sans Serif" is
+// a bitmap face in a few pixel sizes that a scaled screen shows blown up: its outline twin draws
+// it, with its design and widths, on every Windows since XP ("Microsoft Sans Serif"). Where that
+// is missing (Linux, Wine), the metric-compatible Liberation faces stand in; Courier New is an
+// outline face everywhere.
+QFont fontPt(double points, bool bold = false, bool italic = false,
+             const QString &family = QStringLiteral("MS Sans Serif"));
