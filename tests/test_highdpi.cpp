@@ -5,6 +5,7 @@
 #include "games/Form4.h"
 #include "games/Modul1.h"
 #include "games/memo.h"
+#include "platform/LayoutFont.h"
 #include "trainer/Form1.h"
 #include "trainer/Form2.h"
 #include "trainer/Form3.h"
@@ -13,13 +14,19 @@
 #include "widgets/Twips.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 #include <QTest>
 #include <memory>
 
-// The whole program as it runs on a screen of twice the usual pixel density (QT_SCALE_FACTOR=2,
-// set in main() before the application starts).
+// The whole program as it runs on a scaled screen: 125 %, 150 % or 200 % (QT_SCALE_FACTOR, set by
+// ctest for each run before the application starts; 2 when started by hand).
 namespace {
+
+qreal screenScale() {
+    return qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+}
 
 struct ShownWindow {
     TestPlatform p;
@@ -90,23 +97,65 @@ int differingPixels(const QImage &a, const QImage &b) {
 class TestHighDpi : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void windowsKeepTheirSizeAndDrawTwiceThePixels_data() { addWindowRows(); }
-    void windowsKeepTheirSizeAndDrawTwiceThePixels() {
+    void windowsKeepTheirSizeAndDrawAtTheScreensScale_data() { addWindowRows(); }
+    void windowsKeepTheirSizeAndDrawAtTheScreensScale() {
         QFETCH(QString, name);
         QFETCH(QSize, twipsSize);
+        const qreal scale = screenScale();
         ShownWindow fixture(name);
         QWidget &window = *fixture.window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.devicePixelRatioF(), 2.0);
+        QCOMPARE(window.devicePixelRatioF(), scale);
         // The layout is in twips and stays so: the same client size and the same positions of
-        // every control, each now drawn with four pixels for one.
+        // every control, each now drawn with `scale` pixels for one along each side.
         QCOMPARE(window.size(), QSize(twips(twipsSize.width()), twips(twipsSize.height())));
         const QPixmap shot = window.grab();
-        QCOMPARE(shot.devicePixelRatio(), 2.0);
-        QCOMPARE(shot.size(), window.size() * 2);
+        QCOMPARE(shot.devicePixelRatio(), scale);
+        QCOMPARE(shot.size(), (QSizeF(window.size()) * scale).toSize());
         for (const QWidget *child : window.findChildren<QWidget *>()) {
-            QCOMPARE(child->devicePixelRatioF(), 2.0);
+            QCOMPARE(child->devicePixelRatioF(), scale);
+            // A bitmap face would be drawn in its nearest pixel size, not the layout's.
+            const QFontInfo face(child->font());
+            QVERIFY2(QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()),
+                     qPrintable(child->objectName() + QStringLiteral(" is drawn with ") +
+                                face.family()));
         }
+    }
+
+    // Which faces draw a layout font: never the bitmap "MS Sans Serif", which a scaled screen
+    // shows blown up; the layout's point size, weight and slant stay whatever the face.
+    void layoutFontsAreDrawnWithOutlineFaces_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<QStringList>("faces");
+        const QString sans = QStringLiteral("MS Sans Serif");
+        const QString mono = QStringLiteral("Courier New");
+        const QStringList sansFaces{QStringLiteral("Microsoft Sans Serif"),
+                                    QStringLiteral("Liberation Sans")};
+        const QStringList monoFaces{mono, QStringLiteral("Liberation Mono")};
+        QTest::newRow("sans serif") << sans << 8.25 << false << false << sansFaces;
+        QTest::newRow("sans serif bold (the counters)")
+            << sans << 9.75 << true << false << sansFaces;
+        QTest::newRow("sans serif bold italic") << sans << 18.0 << true << true << sansFaces;
+        QTest::newRow("Courier New bold (the worksheet)")
+            << mono << 9.75 << true << false << monoFaces;
+        QTest::newRow("Courier New italic") << mono << 12.0 << false << true << monoFaces;
+    }
+    void layoutFontsAreDrawnWithOutlineFaces() {
+        QFETCH(QString, family);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QFETCH(QStringList, faces);
+        const QFont font = fontPt(points, bold, italic, family);
+        QCOMPARE(font.families(), faces);
+        QCOMPARE(font.pointSizeF(), points);
+        QCOMPARE(font.bold(), bold);
+        QCOMPARE(font.italic(), italic);
+        QCOMPARE(font.styleHint(),
+                 family == QStringLiteral("Courier New") ? QFont::TypeWriter : QFont::SansSerif);
     }
 
     void pictureBoxIconsArePaintedAtTheScreensDensity_data() {
@@ -118,6 +167,7 @@ private Q_SLOTS:
     }
     void pictureBoxIconsArePaintedAtTheScreensDensity() {
         QFETCH(QString, name);
+        const qreal scale = screenScale();
         ShownWindow fixture(name);
         QVERIFY(QTest::qWaitForWindowExposed(fixture.window.get()));
         int checked = 0;
@@ -126,15 +176,16 @@ private Q_SLOTS:
                 continue;
             }
             const QImage shown = box->grab().toImage();
-            QCOMPARE(shown.size(), box->size() * 2);
-            const QImage sharp = iconPicture(*box, 2);
+            const QSize pixels = (QSizeF(box->size()) * scale).toSize();
+            QCOMPARE(shown.size(), pixels);
+            const QImage sharp = iconPicture(*box, scale);
             // A picture drawn for one density and enlarged is blurred at every edge.
-            const QImage enlarged = iconPicture(*box, 1).scaled(
-                box->size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            const int pixels = shown.width() * shown.height();
-            QVERIFY2(differingPixels(shown, sharp) <= pixels / 200,
+            const QImage enlarged = iconPicture(*box, 1).scaled(pixels, Qt::IgnoreAspectRatio,
+                                                                Qt::SmoothTransformation);
+            const int area = shown.width() * shown.height();
+            QVERIFY2(differingPixels(shown, sharp) <= area / 200,
                      qPrintable(box->objectName() + QStringLiteral(" is not drawn sharp")));
-            QVERIFY2(differingPixels(sharp, enlarged) > pixels / 200,
+            QVERIFY2(differingPixels(sharp, enlarged) > area / 200,
                      qPrintable(box->objectName() + QStringLiteral(": sharp and enlarged agree")));
             ++checked;
         }
@@ -143,7 +194,9 @@ private Q_SLOTS:
 };
 
 int main(int argc, char *argv[]) {
-    qputenv("QT_SCALE_FACTOR", "2");
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        qputenv("QT_SCALE_FACTOR", "2");
+    }
     QApplication app(argc, argv);
     TestHighDpi test;
     return QTest::qExec(&test, argc, argv);

@@ -3,8 +3,6 @@
 
 #include <QTest>
 
-using DisplayCheck::WindowSystem;
-
 class TestStartup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -43,9 +41,9 @@ private Q_SLOTS:
             return std::string_view(value.constData(), static_cast<std::size_t>(value.size()));
         };
         const DisplayCheck::Environment environment{view(platform), view(display), view(wayland)};
-        QCOMPARE(DisplayCheck::displayMissing(xBuild ? WindowSystem::X11 : WindowSystem::Windows,
-                                              environment),
-                 missing);
+        QCOMPARE(
+            DisplayCheck::displayMissing(xBuild ? System::Linux : System::Windows, environment),
+            missing);
     }
 
     // Qt's German texts are built into the program, so its dialog buttons read "Ja", "Nein" and

@@ -1,6 +1,7 @@
 #include "app/Form0.h"
 
 #include "platform/Dialogs.h"
+#include "platform/LayoutFont.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"

@@ -1,5 +1,6 @@
 #include "app/QUVLABEL.h"
 
+#include "platform/LayoutFont.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"

@@ -1,6 +1,7 @@
 #include "games/CatchField.h"
 
 #include "games/NumberCatch.h"
+#include "platform/LayoutFont.h"
 #include "widgets/Colors.h"
 #include "widgets/Twips.h"
 

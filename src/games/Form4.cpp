@@ -2,6 +2,7 @@
 
 #include "games/CatchField.h"
 #include "platform/Dialogs.h"
+#include "platform/LayoutFont.h"
 #include "platform/Placement.h"
 #include "platform/Timer.h"
 #include "vocabulary/Navigator.h"

@@ -1,6 +1,7 @@
 #include "games/memo.h"
 
 #include "platform/Dialogs.h"
+#include "platform/LayoutFont.h"
 #include "platform/Placement.h"
 #include "vocabulary/Navigator.h"
 #include "widgets/ClickableLabel.h"

@@ -4,8 +4,8 @@
 
 namespace DisplayCheck {
 
-bool displayMissing(WindowSystem system, const Environment &environment) {
-    if (system != WindowSystem::X11) {
+bool displayMissing(System system, const Environment &environment) {
+    if (system != System::Linux) {
         return false;
     }
     const bool wantsX =
@@ -23,8 +23,8 @@ std::string_view variable(const char *name) {
 } // namespace
 
 bool displayMissing() {
-    return displayMissing(thisBuild(), {variable("QT_QPA_PLATFORM"), variable("DISPLAY"),
-                                        variable("WAYLAND_DISPLAY")});
+    return displayMissing(thisSystem(), {variable("QT_QPA_PLATFORM"), variable("DISPLAY"),
+                                         variable("WAYLAND_DISPLAY")});
 }
 
 } // namespace DisplayCheck

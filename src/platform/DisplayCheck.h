@@ -1,13 +1,13 @@
 #pragma once
 
+#include "platform/System.h"
+
 #include <string_view>
 
-// Whether the program can open a window at all. On an X build Qt needs DISPLAY (or a Wayland
+// Whether the program can open a window at all. On Linux Qt needs DISPLAY (or a Wayland
 // display, or another platform plugin chosen by QT_QPA_PLATFORM), and its own message for a
 // missing one is long and English only. A Windows desktop always has a screen and no DISPLAY.
 namespace DisplayCheck {
-
-enum class WindowSystem { X11, Windows };
 
 struct Environment {
     std::string_view qpaPlatform;    // QT_QPA_PLATFORM
@@ -15,16 +15,7 @@ struct Environment {
     std::string_view waylandDisplay; // WAYLAND_DISPLAY
 };
 
-// The window system this build talks to.
-constexpr WindowSystem thisBuild() {
-#ifdef _WIN32
-    return WindowSystem::Windows;
-#else
-    return WindowSystem::X11;
-#endif
-}
-
-bool displayMissing(WindowSystem system, const Environment &environment);
+bool displayMissing(System system, const Environment &environment);
 
 // The same, read from this process's environment for this build.
 bool displayMissing();

@@ -4,6 +4,7 @@
 #include "entry/DigitTile.h"
 #include "entry/KeyInput.h"
 #include "entry/KeySymbol.h"
+#include "platform/LayoutFont.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
 #include "widgets/Colors.h"

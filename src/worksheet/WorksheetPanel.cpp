@@ -1,5 +1,6 @@
 #include "worksheet/WorksheetPanel.h"
 
+#include "platform/LayoutFont.h"
 #include "widgets/Colors.h"
 #include "widgets/Controls.h"
 #include "widgets/PictureBox.h"
