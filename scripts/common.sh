@@ -13,11 +13,11 @@ WINDOWS_PACKAGES=("${RUN_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev image
 # Testing on top of that: a private X server with a window manager, real mouse and keyboard
 # events on switchable keyboard layouts, the clipboard, a PDF print queue, screenshots, a
 # system-call tracer and the formatter; the desktop-file and AppStream validators, the Debian
-# package tools and Qt's SVG reader for the installed files; Xlib with the Damage extension for
-# the start-up benchmark; the Windows cross-build, and Wine to run its .exe.
+# package tools and checker (lintian) and Qt's SVG reader for the installed files; Xlib with the
+# Damage extension for the start-up benchmark; the Windows cross-build, and Wine to run its .exe.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth x11-utils x11-xkb-utils xdotool openbox xclip
     cups printer-driver-cups-pdf poppler-utils imagemagick strace clang-format
-    desktop-file-utils appstream dpkg-dev libqt6svg6 libx11-dev libxdamage-dev
+    desktop-file-utils appstream dpkg-dev lintian libqt6svg6 libx11-dev libxdamage-dev
     "${WINDOWS_PACKAGES[@]}" wine wine64)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself; any
