@@ -7,8 +7,10 @@ RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev
 
 # The Windows cross-build: MinGW-w64 (posix threads) for the compiler, Debian's Qt for the host
 # tools, dpkg-dev for apt-get source, ImageMagick for the .exe's icon, zip for the teachers'
-# archive.
-WINDOWS_PACKAGES=("${RUN_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev imagemagick zip)
+# archive, wixl and msitools for the MSI (faketime stops the clock that wixl writes into it),
+# osslsigncode to sign.
+WINDOWS_PACKAGES=("${RUN_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev imagemagick zip
+    wixl msitools faketime osslsigncode)
 
 # Testing on top of that: a private X server with a window manager, real mouse and keyboard
 # events on switchable keyboard layouts, the clipboard, a PDF print queue, screenshots, a
