@@ -52,6 +52,14 @@ for file in "${files[@]}"; do
     fi
 done
 
+# Per machine under Program Files (64 bit); no custom action and no reboot for IT to fear.
+table() { msiinfo export "$build/schriftlich-rechnen.msi" "$1" | tr -d '\r'; }
+table Property | grep -qx $'ALLUSERS\t1' || fail "the MSI does not install per machine"
+table Directory | grep -q $'^INSTALLDIR\tProgramFiles64Folder\t' ||
+    fail "the MSI does not install under Program Files"
+[[ "$(table CustomAction | sed 1,3d)" == "" ]] || fail "the MSI has custom actions"
+! table InstallExecuteSequence | grep -q 'Reboot' || fail "the MSI asks for a reboot"
+
 # Relinked against the Qt it was built with, the kit gives the published .exe.
 unzip -q "$build/schriftlich-rechnen-windows-relink.zip" -d "$work/kit" || fail "no relinking kit"
 kit="$work/kit/schriftlich-rechnen-windows-relink"
