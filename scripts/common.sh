@@ -7,19 +7,21 @@ RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev
 
 # The Windows cross-build: MinGW-w64 (posix threads) for the compiler, Debian's Qt for the host
 # tools, dpkg-dev for apt-get source, ImageMagick for the .exe's icon, zip for the teachers'
-# archive.
-WINDOWS_PACKAGES=("${RUN_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev imagemagick zip)
+# archive, wixl and msitools for the MSI (faketime stops the clock that wixl writes into it),
+# osslsigncode to sign.
+WINDOWS_PACKAGES=("${RUN_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev imagemagick zip
+    wixl msitools faketime osslsigncode)
 
 # Testing on top of that: a private X server with a window manager, real mouse and keyboard
 # events on switchable keyboard layouts, the clipboard, a PDF print queue, screenshots, a
 # system-call tracer and the formatter; the desktop-file and AppStream validators, the Debian
-# package tools and Qt's SVG reader for the installed files; Xlib with the Damage extension for
-# the start-up benchmark; the Windows cross-build, Wine to run its .exe, Ghostscript to read
-# what Wine's printer driver spools, and icoutils and xmllint to read the manifest in its
-# resources.
+# package tools and checker (lintian) and Qt's SVG reader for the installed files; Xlib with the
+# Damage extension for the start-up benchmark; the Windows cross-build, Wine to run its .exe,
+# Ghostscript to read what Wine's printer driver spools, and icoutils and xmllint to read the
+# manifest in its resources.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth x11-utils x11-xkb-utils xdotool openbox xclip
     cups printer-driver-cups-pdf poppler-utils imagemagick strace clang-format
-    desktop-file-utils appstream dpkg-dev libqt6svg6 libx11-dev libxdamage-dev
+    desktop-file-utils appstream dpkg-dev lintian libqt6svg6 libx11-dev libxdamage-dev
     "${WINDOWS_PACKAGES[@]}" wine wine64 ghostscript icoutils libxml2-utils)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself; any

@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# Cross-builds the program for 64-bit Windows into one portable .exe and a zip for teachers:
+# Cross-builds the program for 64-bit Windows into one portable .exe, a zip for teachers, an MSI
+# for school IT and the kit to relink the program against another Qt:
 #
 #   scripts/windows.sh        ->  build/windows/schriftlich-rechnen.exe
 #                                 build/windows/schriftlich-rechnen-windows.zip
+#                                 build/windows/schriftlich-rechnen.msi
+#                                 build/windows/schriftlich-rechnen-windows-relink.zip
+#
+# SR_SIGN_PKCS12 and SR_SIGN_PASSWORD_FILE (and SR_SIGN_TIMESTAMP_URL) sign the .exe in the zip
+# and the MSI; see packaging/windows/package.sh. The same sources give the same files: every
+# time stamp is SOURCE_DATE_EPOCH, by default the time of the last commit.
 #
 # Uses Debian's MinGW-w64 compilers and a static Qt for Windows built from Debian's own qt6-base
 # source. That Qt is built once (about half an hour on two cores) and kept in the user's
@@ -13,6 +20,8 @@ source "$(dirname "$0")/common.sh"
 cd "$REPO_ROOT"
 
 ensure_packages "${WINDOWS_PACKAGES[@]}"
+SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
+export SOURCE_DATE_EPOCH
 
 # Only what the program needs: Core, Gui, Widgets and PrintSupport with the windows platform
 # plugin and the windowsvista style, third-party libraries bundled, linked statically.
@@ -107,21 +116,7 @@ build_program() {
     echo "=== Windows program: built in $((SECONDS - started)) s"
 }
 
-# The .exe and a short German read-me, zipped for teachers to pass on.
-package_zip() {
-    local out=build/windows stage
-    stage="$(mktemp -d)"
-    cp "$out/schriftlich-rechnen.exe" "$stage/"
-    # Windows' Notepad reads UTF-8 and wants CR LF.
-    sed 's/$/\r/' packaging/windows/LIESMICH.txt >"$stage/LIESMICH.txt"
-    rm -f "$out/schriftlich-rechnen-windows.zip"
-    (cd "$stage" && zip -q -9 -X "$REPO_ROOT/$out/schriftlich-rechnen-windows.zip" \
-        schriftlich-rechnen.exe LIESMICH.txt)
-    rm -rf "$stage"
-    echo "=== $out/schriftlich-rechnen.exe ($(du -k "$out/schriftlich-rechnen.exe" | cut -f1) KiB)"
-    echo "=== $out/schriftlich-rechnen-windows.zip"
-}
-
 build_qt
 build_program
-package_zip
+echo "=== build/windows/schriftlich-rechnen.exe ($(du -k build/windows/schriftlich-rechnen.exe | cut -f1) KiB)"
+bash packaging/windows/package.sh build/windows build/windows

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # CPack builds a Debian package whose dependencies are Debian's Qt packages and libcups, which the
-# program opens to print; unpacked into a scratch root, the installed program starts and shows its
-# start window.
+# program opens to print, and that Debian's checker, lintian, passes without an error or a
+# warning; unpacked into a scratch root, the installed program starts and shows its start window.
 source "$(dirname "$0")/lib.sh"
 
 BUILD="$(dirname "$PROGRAM")"
@@ -20,13 +20,23 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups
     [[ ", $depends," =~ $named ]] || fail "Depends lacks $package: $depends"
 done
 [[ "$(dpkg-deb -f "$deb" Package)" == schriftlich-rechnen ]] || fail "wrong package name"
+lintian --fail-on error,warning "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
+    { cat "$E2E_TMP/lintian.log" >&2; fail "lintian found errors or warnings"; }
 
 root="$SCRATCH/root"
 dpkg-deb -x "$deb" "$root" || fail "the package does not unpack"
 for file in usr/bin/schriftlich-rechnen usr/share/applications/$ID.desktop \
-    usr/share/metainfo/$ID.metainfo.xml usr/share/icons/hicolor/scalable/apps/$ID.svg; do
+    usr/share/metainfo/$ID.metainfo.xml usr/share/icons/hicolor/scalable/apps/$ID.svg \
+    usr/share/doc/schriftlich-rechnen/copyright usr/share/doc/schriftlich-rechnen/changelog.gz \
+    usr/share/man/man6/schriftlich-rechnen.6.gz usr/share/man/de/man6/schriftlich-rechnen.6.gz; do
     [[ -e "$root/$file" ]] || fail "the package lacks $file"
 done
+# The terms in the copyright file are LICENSE word for word.
+copyright="$root/usr/share/doc/schriftlich-rechnen/copyright"
+terms="$(dirname "$0")/../../LICENSE"
+diff <(sed -n '/^License: LicenseRef-schriftlich-rechnen$/,/^$/p' "$copyright" | sed '1d; /^$/d; s/^ //; s/^\.$//') \
+    "$terms" >/dev/null ||
+    fail "the copyright file does not hold LICENSE as it is"
 
 PROGRAM="$root/usr/bin/schriftlich-rechnen"
 open_start_window

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Anyone can check that a published .exe, zip, MSI or .deb comes from these sources: two clean
+# copies of the tree, in different folders and built minutes apart, give the same bytes. The
+# static Qt for Windows comes from the cache both times and is not compared.
+#
+#   test_reproducible.sh SOURCE_DIR
+set -uo pipefail
+source_dir="$(cd "${1:?usage: $0 SOURCE_DIR}" && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL (reproducible): $*" >&2
+    exit 1
+}
+
+# The time of the last commit stands for every date, as scripts/windows.sh and cpack take it.
+SOURCE_DATE_EPOCH="$(git -C "$source_dir" log -1 --format=%ct)" || fail "no commit in $source_dir"
+export SOURCE_DATE_EPOCH
+WINDOWS_FILES=(schriftlich-rechnen.exe schriftlich-rechnen-windows.zip schriftlich-rechnen.msi
+    schriftlich-rechnen-windows-relink.zip)
+
+# build DIR: the tree as it stands (committed or not, without build output) copied to DIR, and
+# the Windows program with its packages and the Debian package built there.
+build() {
+    local tree="$1"
+    mkdir -p "$tree"
+    (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard |
+        xargs -0 cp --parents -t "$tree") || fail "cannot copy the tree to $tree"
+    (cd "$tree" && bash scripts/windows.sh) >"$tree.log" 2>&1 ||
+        { tail -n 30 "$tree.log" >&2; fail "the Windows build in $tree failed"; }
+    (cd "$tree" && cmake --preset release -DBUILD_TESTING=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON &&
+        cmake --build --preset release -j"$(nproc)" --target schriftlich-rechnen debian-docs &&
+        cpack -G DEB --config build/release/CPackConfig.cmake -B "$tree/deb") >>"$tree.log" 2>&1 ||
+        { tail -n 30 "$tree.log" >&2; fail "the Debian package in $tree failed"; }
+    (cd "$tree" && sha256sum "${WINDOWS_FILES[@]/#/build/windows/}" deb/schriftlich-rechnen_*.deb) \
+        >"$tree.sums" || fail "artefacts missing in $tree"
+}
+
+started=$SECONDS
+build "$work/first/schriftlich-rechnen"
+build "$work/second-build/elsewhere/src"
+echo "two builds in $((SECONDS - started)) s"
+diff "$work/first/schriftlich-rechnen.sums" "$work/second-build/elsewhere/src.sums" >&2 ||
+    fail "the two builds differ"
+cat "$work/first/schriftlich-rechnen.sums"
+echo "PASS: reproducible"
