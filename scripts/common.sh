@@ -17,12 +17,13 @@ WINDOWS_PACKAGES=("${RUN_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev image
 # system-call tracer and the formatter; the desktop-file and AppStream validators, the Debian
 # package tools and checker (lintian) and Qt's SVG reader for the installed files; Xlib with the
 # Damage extension for the start-up benchmark; the Windows cross-build, Wine to run its .exe,
-# Ghostscript to read what Wine's printer driver spools, and icoutils and xmllint to read the
-# manifest in its resources.
+# Ghostscript to read what Wine's printer driver spools, icoutils and xmllint to read the
+# manifest in its resources, unzip to open its packages and openssl for a throw-away signing
+# certificate.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth x11-utils x11-xkb-utils xdotool openbox xclip
     cups printer-driver-cups-pdf poppler-utils imagemagick strace clang-format
     desktop-file-utils appstream dpkg-dev lintian libqt6svg6 libx11-dev libxdamage-dev
-    "${WINDOWS_PACKAGES[@]}" wine wine64 ghostscript icoutils libxml2-utils)
+    "${WINDOWS_PACKAGES[@]}" wine wine64 ghostscript icoutils libxml2-utils unzip openssl)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself; any
 # other user is told the one command to run and the script stops.

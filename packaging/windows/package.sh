@@ -25,6 +25,7 @@ export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=
 export TZ=UTC
 
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
 # The Qt the program was linked with, as the build named it (through build/windows-qt) and as it is.
 qt_named="$(cd "$(sed -n 's/^Qt6_DIR:PATH=//p' "$build/CMakeCache.txt")/../../.." && pwd)"
 qt_dir="$(readlink -f "$qt_named")"
@@ -53,8 +54,7 @@ sign() {
 # The notices of every part by other authors in the .exe: Qt's and its bundled code's from the
 # sources, the runtime libraries' from the Debian packages they were linked from.
 notices() {
-    local qt_version translations_version library package
-    qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
+    local translations_version library package
     translations_version="$(dpkg-query -W -f='${Version}' qt6-translations-l10n)"
     sed -e "s/@QT_VERSION@/$qt_version/g" -e "s/@QT_TRANSLATIONS_VERSION@/$translations_version/g" \
         "$here/THIRD-PARTY-NOTICES.txt.in"
@@ -91,13 +91,8 @@ files=(schriftlich-rechnen.exe LIESMICH.txt LICENSE.txt THIRD-PARTY-NOTICES.txt)
 touch -d "@$SOURCE_DATE_EPOCH" "$payload"/*
 
 # zip -X leaves out owners and extra times; the files go in in the listed order.
-zip_up() {
-    local archive="$1" dir="$2"
-    shift 2
-    rm -f "$archive"
-    (cd "$dir" && zip -q -9 -X "$archive" "$@")
-}
-zip_up "$out/schriftlich-rechnen-windows.zip" "$payload" "${files[@]}"
+rm -f "$out/schriftlich-rechnen-windows.zip"
+(cd "$payload" && zip -q -9 -X "$out/schriftlich-rechnen-windows.zip" "${files[@]}")
 
 bash "$here/msi.sh" "$payload" "$build/packaging/windows/schriftlich-rechnen.ico" "$version" \
     "$stage/schriftlich-rechnen.msi"
@@ -120,8 +115,8 @@ for word in $link; do
         cp "$build/$word" "$kit/$word"
     fi
 done
-sed -e "s|@COMPILER@|$(basename "$compiler")|" -e "s|@QT_VERSION@|$(dpkg-query -W \
-    -f='${Version}' qt6-base-dev)|" "$here/relink.sh.in" >"$kit/relink.sh"
+sed -e "s|@COMPILER@|$(basename "$compiler")|" -e "s|@QT_VERSION@|$qt_version|" \
+    "$here/relink.sh.in" >"$kit/relink.sh"
 printf '%s\n' "$link" >>"$kit/relink.sh"
 chmod +x "$kit/relink.sh"
 cp "$here/RELINK.txt" "$kit/"
