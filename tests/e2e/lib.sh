@@ -12,8 +12,8 @@
 #   shot_twips "$wid" 300 2040 375 255 a.png; ...; images_differ a.png b.png && echo "changed"
 #   wait_exit || fail "the program did not end"
 #
-# Positions are twips of a window's client area (15 twips = 1 pixel at 96 dpi), as the layout
-# tables give them. Every wait has a timeout, so a missing window fails the test instead of
+# Positions are twips of a window's client area (15 twips = 1 pixel at 96 dpi, E2E_DPI says the
+# screen's), as the layout tables give them. Every wait has a timeout, so a missing window fails the test instead of
 # hanging it.
 
 set -uo pipefail
@@ -178,9 +178,13 @@ box_shows() {
     done
 }
 
-# Twips to the nearest pixel.
+# The screen's density in dots per inch: a program on a scaled screen (120 dpi at 125 %, 144 at
+# 150 %) draws its layout E2E_DPI / 96 times as large.
+E2E_DPI="${E2E_DPI:-96}"
+
+# Twips to the nearest pixel of the layout, on the screen's pixels.
 px() {
-    echo $((($1 + 7) / 15))
+    echo $((($1 + 7) / 15 * E2E_DPI / 96))
 }
 
 # Moves the pointer to X,Y twips of the window's client area. Positions are taken relative to
@@ -248,8 +252,8 @@ colour_at() {
 
 # The first line of the text of the message box with this id. On X a triple click on it selects
 # that line, and X hands the selection to whoever asks for it (xclip); the line is hit at 120, 20
-# pixels of the box, right of an icon. A Windows program has no such selection, but copies a
-# whole message box with Ctrl+C: its title and its text, each under a dashed line.
+# pixels of the box (at 96 dpi), right of an icon. A Windows program has no such selection, but
+# copies a whole message box with Ctrl+C: its title and its text, each under a dashed line.
 box_first_line() {
     activate "$1"
     if [[ -n "${SR_WINDOWS_EXE:-}" ]]; then
@@ -258,7 +262,8 @@ box_first_line() {
         timeout 5 xclip -o -selection clipboard 2>/dev/null | sed 's/\r$//' | tr '\r' '\n' | sed -n 4p
         return
     fi
-    xdotool mousemove --window "$1" 120 20 click --repeat 3 --delay 80 1
+    xdotool mousemove --window "$1" $((120 * E2E_DPI / 96)) $((20 * E2E_DPI / 96)) \
+        click --repeat 3 --delay 80 1
     sleep 0.2
     timeout 5 xclip -o -selection primary 2>/dev/null
 }
