@@ -250,18 +250,25 @@ colour_at() {
         grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
 }
 
+# The whole message box with this id as a Windows program copies it with Ctrl+C: its title and
+# its text, each under a dashed line, one line of the box to a line.
+box_copied_text() {
+    activate "$1"
+    press ctrl+c
+    sleep 0.3
+    timeout 5 xclip -o -selection clipboard 2>/dev/null | sed 's/\r$//' | tr '\r' '\n'
+}
+
 # The first line of the text of the message box with this id. On X a triple click on it selects
 # that line, and X hands the selection to whoever asks for it (xclip); the line is hit at 120, 20
 # pixels of the box (at 96 dpi), right of an icon. A Windows program has no such selection, but
-# copies a whole message box with Ctrl+C: its title and its text, each under a dashed line.
+# copies the whole box.
 box_first_line() {
-    activate "$1"
     if [[ -n "${SR_WINDOWS_EXE:-}" ]]; then
-        press ctrl+c
-        sleep 0.3
-        timeout 5 xclip -o -selection clipboard 2>/dev/null | sed 's/\r$//' | tr '\r' '\n' | sed -n 4p
+        box_copied_text "$1" | sed -n 4p
         return
     fi
+    activate "$1"
     xdotool mousemove --window "$1" $((120 * E2E_DPI / 96)) $((20 * E2E_DPI / 96)) \
         click --repeat 3 --delay 80 1
     sleep 0.2

@@ -19,11 +19,7 @@ sleep 0.5
 print_past_lock "$TRAINER_WID" 2947 0 "Schriftliche Addition"
 told="$(wait_box "Drucken")" || fail "no message after printing"
 
-# Ctrl+C copies a whole message box on Windows.
-activate "$told"
-press ctrl+c
-sleep 0.3
-text="$(timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r')"
+text="$(box_copied_text "$told")"
 grep -qx 'Es ist kein Drucker eingerichtet.' <<<"$text" ||
     fail "the message does not say that there is no printer: $text"
 grep -qx 'Das Rechenblatt wurde als PDF-Datei gespeichert:' <<<"$text" ||
@@ -48,10 +44,7 @@ WINEPREFIX="$SR_WINEPREFIX" HOME="$SR_WINEPREFIX/home" WINEDEBUG=-all \
 # "Lösungen drucken" (Befehl18 at 2880,120, 1815 x 495 in the panel).
 print_past_lock "$TRAINER_WID" 4747 0 "Schriftliche Addition"
 told="$(wait_box "Drucken")" || fail "no message after printing on an unreachable printer"
-activate "$told"
-press ctrl+c
-sleep 0.3
-text="$(timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r')"
+text="$(box_copied_text "$told")"
 grep -qx 'Das Lösungsblatt konnte nicht gedruckt werden.' <<<"$text" ||
     fail "the message does not say that the sheet was not printed: $text"
 grep -qx 'Der Standarddrucker „Laser Lehrerzimmer“ ist nicht erreichbar.' <<<"$text" ||
