@@ -37,10 +37,11 @@ package_code="$(guid_of schriftlich-rechnen package "$version" \
         THIRD-PARTY-NOTICES.txt)" "$(sha256sum <"$icon")" "$(sha256sum <"$here/schriftlich-rechnen.wxs")")"
 
 # The cabinet inside keeps each file's time, and wixl writes the clock's time as the MSI's
-# creation time and a random package code: the clock is stopped at SOURCE_DATE_EPOCH for it, and
-# the package code set afterwards.
+# creation time and a random package code: the clock is stopped at SOURCE_DATE_EPOCH for it
+# (faketime -f; without -f the clock starts there and runs on, so a slow build wrote a later
+# second), and the package code set afterwards.
 touch -d "@$SOURCE_DATE_EPOCH" "$payload"/* "$icon"
-TZ=UTC faketime "$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')" \
+TZ=UTC faketime -f "$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')" \
     wixl --arch x64 -D Version="$version" -D ProductCode="$product_code" \
     -D Payload="$payload" -D Icon="$icon" -o "$out" "$here/schriftlich-rechnen.wxs"
 summary="$(msiinfo suminfo "$out")"

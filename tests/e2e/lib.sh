@@ -120,10 +120,14 @@ title_pattern() {
 # Prints the id of the visible window with exactly this title once it is mapped; fails after
 # E2E_TIMEOUT seconds.
 wait_window() {
-    local wid
-    wid="$(timeout "$E2E_TIMEOUT" xdotool search --sync --onlyvisible --name "$(title_pattern "$1")" \
-        2>/dev/null | head -n1)"
-    [[ -n "$wid" ]] || return 1
+    # A search ends with an X error when a window it looks at goes away meanwhile (Wine makes
+    # and drops helper windows while a program starts), so it is asked again until the deadline.
+    local deadline=$((SECONDS + E2E_TIMEOUT)) wid
+    until wid="$(xdotool search --onlyvisible --name "$(title_pattern "$1")" 2>/dev/null |
+        head -n1)" && [[ -n "$wid" ]]; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
     echo "$wid"
 }
 
