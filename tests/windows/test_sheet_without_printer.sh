@@ -10,6 +10,15 @@ source "$(dirname "$0")/../e2e/trainer.sh"
 # No print system answers, whatever this machine runs.
 export CUPS_SERVER="$E2E_TMP/no-print-system.sock"
 
+# Fails unless each line after the text stands whole in it.
+says() {
+    local text=$1 line
+    shift
+    for line; do
+        grep -qx "$line" <<<"$text" || fail "the message does not say \"$line\": $text"
+    done
+}
+
 open_start_window
 open_trainer "$PLUS_PICTURE" "Schriftliche Addition"
 # "Blatt" (Befehl14 at 5160,120, 855 x 495) opens the worksheet view; "Aufgaben drucken"
@@ -20,10 +29,7 @@ print_past_lock "$TRAINER_WID" 2947 0 "Schriftliche Addition"
 told="$(wait_box "Drucken")" || fail "no message after printing"
 
 text="$(box_copied_text "$told")"
-grep -qx 'Es ist kein Drucker eingerichtet.' <<<"$text" ||
-    fail "the message does not say that there is no printer: $text"
-grep -qx 'Das Rechenblatt wurde als PDF-Datei gespeichert:' <<<"$text" ||
-    fail "the message does not say that the sheet was saved: $text"
+says "$text" 'Es ist kein Drucker eingerichtet.' 'Das Rechenblatt wurde als PDF-Datei gespeichert:'
 path="$(grep -x '[A-Z]:\\.*\.pdf' <<<"$text")" || fail "the message names no Windows path: $text"
 [[ "$path" == *'\Documents\'* && "$path" != */* ]] ||
     fail "the path is not in the Documents folder with backslashes: $path"
@@ -45,10 +51,8 @@ WINEPREFIX="$SR_WINEPREFIX" HOME="$SR_WINEPREFIX/home" WINEDEBUG=-all \
 print_past_lock "$TRAINER_WID" 4747 0 "Schriftliche Addition"
 told="$(wait_box "Drucken")" || fail "no message after printing on an unreachable printer"
 text="$(box_copied_text "$told")"
-grep -qx 'Das Lösungsblatt konnte nicht gedruckt werden.' <<<"$text" ||
-    fail "the message does not say that the sheet was not printed: $text"
-grep -qx 'Der Standarddrucker „Laser Lehrerzimmer“ ist nicht erreichbar.' <<<"$text" ||
-    fail "the message does not name the unreachable default printer: $text"
+says "$text" 'Das Lösungsblatt konnte nicht gedruckt werden.' \
+    'Der Standarddrucker „Laser Lehrerzimmer“ ist nicht erreichbar.'
 press Return
 window_gone "Drucken" || fail "the message stayed open"
 
