@@ -1,7 +1,7 @@
 #include "platform/PrintJob.h"
 
 #include "platform/CupsLibrary.h"
-#include "platform/QtPrinter.h"
+#include "platform/SheetPdf.h"
 
 #include <QDir>
 #include <QPrinter>
@@ -24,8 +24,8 @@ Printer::Outcome PrintJob::submit(const QPrinterInfo &printer, const Printer::Do
     }
     QTemporaryFile file(QDir::temp().filePath(QStringLiteral("schriftlich-rechnen-XXXXXX.pdf")));
     // The printer's own paper and margins, as Qt would have laid the page out for it.
-    if (!file.open() ||
-        !QtPrinter::writePdf(file.fileName(), document, QPrinter(printer).pageLayout())) {
+    if (!file.open() || !SheetPdf::write(file, document, QPrinter(printer).pageLayout()) ||
+        !file.flush()) {
         return {Outcome::Kind::NotPrepared, QDir::toNativeSeparators(QDir::tempPath())};
     }
 

@@ -1,6 +1,6 @@
 #include "platform/PrintJob.h"
 
-#include "platform/QtPrinter.h"
+#include "platform/SheetPdf.h"
 #include "platform/SpoolerOutcome.h"
 
 #include <QPrinterInfo>
@@ -60,7 +60,7 @@ std::optional<Step> drawPages(HDC dc, HFONT font, const QStringList &lines) {
     }
     const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
     for (const QStringList &page :
-         QtPrinter::pages(lines, GetDeviceCaps(dc, VERTRES) / std::max(lineHeight, 1))) {
+         SheetPdf::pages(lines, GetDeviceCaps(dc, VERTRES) / std::max(lineHeight, 1))) {
         SetLastError(ERROR_SUCCESS);
         if (StartPage(dc) <= 0) {
             return Step::StartPage;

@@ -1,16 +1,13 @@
 #include "platform/QtPrinter.h"
 
 #include "platform/PrintJob.h"
+#include "platform/SheetPdf.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QPainter>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
-
-#include <algorithm>
 
 namespace {
 
@@ -32,6 +29,13 @@ QString reserveFile(const QString &folder, const QString &name) {
         }
     }
     return {};
+}
+
+// The document as a new PDF file at path, on A4.
+bool writePdf(const QString &path, const Printer::Document &document) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           SheetPdf::write(file, document) && file.flush();
 }
 
 } // namespace
@@ -74,60 +78,4 @@ Printer::Outcome QtPrinter::saveToFile(const Document &document, Outcome::Printe
         return {Outcome::Kind::Failed, QDir::toNativeSeparators(fileFolder_), printers};
     }
     return {Outcome::Kind::SavedToFile, QDir::toNativeSeparators(path), printers};
-}
-
-bool QtPrinter::writePdf(const QString &path, const Document &document,
-                         const std::optional<QPageLayout> &layout) {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    if (layout) {
-        pdf.setPageLayout(*layout);
-    } else {
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-    }
-    pdf.setDocName(document.name);
-    pdf.setOutputFileName(path);
-    return paint(pdf, document);
-}
-
-QList<QStringList> QtPrinter::pages(const QStringList &lines, int linesPerPage) {
-    // Every line keeps its place, blank ones too: a task sheet's answer lines are blank. Only the
-    // blank lines after the last printed line would open a page for nothing.
-    qsizetype end = lines.size();
-    while (end > 0 && lines[end - 1].trimmed().isEmpty()) {
-        --end;
-    }
-    const qsizetype perPage = std::max(linesPerPage, 1);
-    QList<QStringList> result;
-    for (qsizetype first = 0; first < end; first += perPage) {
-        result.append(lines.mid(first, std::min(perPage, end - first)));
-    }
-    return result;
-}
-
-bool QtPrinter::paint(QPrinter &printer, const Document &document) {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return false;
-    }
-    QFont font(document.fontFamily);
-    font.setPointSize(document.pointSize);
-    font.setStyleHint(QFont::TypeWriter);
-    painter.setFont(font);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int linesPerPage = painter.viewport().height() / metrics.lineSpacing();
-    bool firstPage = true;
-    for (const QStringList &page : pages(document.lines, linesPerPage)) {
-        if (!firstPage && !printer.newPage()) {
-            painter.end();
-            return false;
-        }
-        firstPage = false;
-        int top = 0;
-        for (const QString &line : page) {
-            painter.drawText(0, top + metrics.ascent(), line);
-            top += metrics.lineSpacing();
-        }
-    }
-    return painter.end() && printer.printerState() != QPrinter::Error;
 }

@@ -1,0 +1,69 @@
+#include "platform/SheetPdf.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+
+namespace SheetPdf {
+
+QList<QStringList> pages(const QStringList &lines, int linesPerPage) {
+    // Every line keeps its place, blank ones too: a task sheet's answer lines are blank. Only the
+    // blank lines after the last printed line would open a page for nothing.
+    qsizetype end = lines.size();
+    while (end > 0 && lines[end - 1].trimmed().isEmpty()) {
+        --end;
+    }
+    const qsizetype perPage = std::max(linesPerPage, 1);
+    QList<QStringList> result;
+    for (qsizetype first = 0; first < end; first += perPage) {
+        result.append(lines.mid(first, std::min(perPage, end - first)));
+    }
+    return result;
+}
+
+bool paint(QPagedPaintDevice &device, const Printer::Document &document) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    QFont font(document.fontFamily);
+    font.setPointSize(document.pointSize);
+    font.setStyleHint(QFont::TypeWriter);
+    painter.setFont(font);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int linesPerPage = painter.viewport().height() / metrics.lineSpacing();
+    bool firstPage = true;
+    for (const QStringList &page : pages(document.lines, linesPerPage)) {
+        if (!firstPage && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        firstPage = false;
+        int top = 0;
+        for (const QString &line : page) {
+            painter.drawText(0, top + metrics.ascent(), line);
+            top += metrics.lineSpacing();
+        }
+    }
+    return painter.end();
+}
+
+bool write(QIODevice &device, const Printer::Document &document,
+           const std::optional<QPageLayout> &layout) {
+    QPdfWriter pdf(&device);
+    // The resolution a printer's driver draws at, so the text stands where it would on paper.
+    pdf.setResolution(1200);
+    if (layout) {
+        pdf.setPageLayout(*layout);
+    } else {
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+    }
+    pdf.setTitle(document.name);
+    pdf.setCreator(QStringLiteral("schriftlich-rechnen"));
+    return paint(pdf, document);
+}
+
+} // namespace SheetPdf
