@@ -321,6 +321,19 @@ void EntryTest::digitKeyCountsByThePhysicalKey_data() {
     QTest::newRow("Wayland EGL ch Shift+1 is +")
         << QStringLiteral("wayland-egl") << 10u << 0x2bu << int(Qt::Key_Plus) << true
         << QStringLiteral("1");
+    // The browser: the program stamps the key's KeyboardEvent.code on the event as a HID usage.
+    const QString wasm = QStringLiteral("wasm");
+    QTest::newRow("browser de Shift+7 is /") << wasm << NativeKey::hidUsageOfCode(u"Digit7") << 0u
+                                             << int(Qt::Key_Slash) << true << QStringLiteral("7");
+    QTest::newRow("browser fr 0 alone is à") << wasm << NativeKey::hidUsageOfCode(u"Digit0") << 0u
+                                             << int(Qt::Key_Agrave) << true << QStringLiteral("0");
+    QTest::newRow("browser keypad 3") << wasm << NativeKey::hidUsageOfCode(u"Numpad3") << 0u
+                                      << int(Qt::Key_3) << true << QStringLiteral("3");
+    QTest::newRow("browser de ß beside the 0") << wasm << NativeKey::hidUsageOfCode(u"Minus") << 0u
+                                               << int(Qt::Key_ssharp) << true << QString();
+    QTest::newRow("browser code of another script's digit")
+        << wasm << NativeKey::hidUsageOfCode(u"Digit٣") << 0u << int(Qt::Key_Slash) << true
+        << QString();
     // Where the codes are unknown the character decides.
     QTest::newRow("offscreen, Shift+7 is /")
         << QStringLiteral("offscreen") << 16u << 0x2fu << int(Qt::Key_Slash) << true << QString();

@@ -3,19 +3,22 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(System)
+
 class TestStartup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // An X build refuses to start only when Qt would look for an X or Wayland display and finds
-    // neither; a Windows build never does, since a Windows desktop has no DISPLAY at all.
+    // neither; a Windows build never does, since a Windows desktop has no DISPLAY at all, and
+    // neither does the browser, whose page is its screen.
     void displayIsMissingOnlyOnXWithoutAnyDisplay_data() {
-        QTest::addColumn<bool>("xBuild");
+        QTest::addColumn<System>("system");
         QTest::addColumn<QByteArray>("platform");
         QTest::addColumn<QByteArray>("display");
         QTest::addColumn<QByteArray>("wayland");
         QTest::addColumn<bool>("missing");
-        const bool x = true;
-        const bool windows = false;
+        const System x = System::Linux;
+        const System windows = System::Windows;
         QTest::newRow("X, nothing set")
             << x << QByteArray() << QByteArray() << QByteArray() << true;
         QTest::newRow("X, DISPLAY set")
@@ -30,9 +33,11 @@ private Q_SLOTS:
             << windows << QByteArray() << QByteArray() << QByteArray() << false;
         QTest::newRow("Windows, xcb named by mistake")
             << windows << QByteArray("xcb") << QByteArray() << QByteArray() << false;
+        QTest::newRow("browser, nothing set")
+            << System::Browser << QByteArray() << QByteArray() << QByteArray() << false;
     }
     void displayIsMissingOnlyOnXWithoutAnyDisplay() {
-        QFETCH(bool, xBuild);
+        QFETCH(System, system);
         QFETCH(QByteArray, platform);
         QFETCH(QByteArray, display);
         QFETCH(QByteArray, wayland);
@@ -41,9 +46,7 @@ private Q_SLOTS:
             return std::string_view(value.constData(), static_cast<std::size_t>(value.size()));
         };
         const DisplayCheck::Environment environment{view(platform), view(display), view(wayland)};
-        QCOMPARE(
-            DisplayCheck::displayMissing(xBuild ? System::Linux : System::Windows, environment),
-            missing);
+        QCOMPARE(DisplayCheck::displayMissing(system, environment), missing);
     }
 
     // Qt's German texts are built into the program, so its dialog buttons read "Ja", "Nein" and

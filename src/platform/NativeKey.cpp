@@ -13,6 +13,9 @@ Codes ofPlatform(QStringView platformName) {
     if (platformName == u"windows") {
         return Codes::Windows;
     }
+    if (platformName == u"wasm") {
+        return Codes::Browser;
+    }
     return Codes::Unknown;
 }
 
@@ -21,6 +24,9 @@ Codes ofThisPlatform() {
 }
 
 namespace {
+
+// The HID usage of the main-row 1; 2..9 and 0 follow it.
+constexpr quint32 hidDigitOne = 0x1e;
 
 // Main-row keys 1, 2, ..., 9, 0 lie on consecutive codes starting at `one`.
 std::optional<int> onMainRow(quint32 code, quint32 one) {
@@ -45,10 +51,20 @@ std::optional<int> mainRowDigit(Codes codes, quint32 scanCode, quint32 virtualKe
             return static_cast<int>(virtualKey - '0');
         }
         return onMainRow(scanCode, 0x02);
+    case Codes::Browser:
+        return onMainRow(scanCode, hidDigitOne);
     case Codes::Unknown:
         break;
     }
     return std::nullopt;
+}
+
+quint32 hidUsageOfCode(QStringView code) {
+    if (code.size() != 6 || !code.startsWith(u"Digit") || code[5] < u'0' || code[5] > u'9') {
+        return 0;
+    }
+    const int digit = code[5].digitValue();
+    return hidDigitOne + static_cast<quint32>(digit == 0 ? 9 : digit - 1);
 }
 
 } // namespace NativeKey

@@ -1,13 +1,15 @@
 #pragma once
 
-// The two systems the program is built for. A difference between them that the build decides is
-// written as a function of this value, so that both sides are tested on either system.
-enum class System { Linux, Windows };
+// The systems the program is built for. A difference between them that the build decides is
+// written as a function of this value, so that every side is tested on any system.
+enum class System { Linux, Windows, Browser };
 
 // The system this build is made for.
 constexpr System thisSystem() {
-#ifdef _WIN32
+#if defined(_WIN32)
     return System::Windows;
+#elif defined(__EMSCRIPTEN__)
+    return System::Browser;
 #else
     return System::Linux;
 #endif
