@@ -12,6 +12,11 @@ RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev
 WINDOWS_PACKAGES=("${RUN_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev imagemagick zip
     wixl msitools faketime osslsigncode)
 
+# The browser build: Debian's Emscripten (clang, wasm-ld and binaryen with it), Debian's Qt for
+# the host tools, dpkg-dev for apt-get source, brotli and gzip to store the files precompressed.
+WEB_PACKAGES=(cmake ninja-build qt6-base-dev qt6-translations-l10n emscripten dpkg-dev brotli
+    gzip imagemagick)
+
 # Testing on top of that: a private X server with a window manager, real mouse and keyboard
 # events on switchable keyboard layouts, the clipboard, a PDF print queue, screenshots, a
 # system-call tracer and the formatter; the desktop-file and AppStream validators, the Debian
@@ -49,3 +54,83 @@ ensure_packages() {
 
 # The repository root, whatever folder the script was started from.
 REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Adds deb-src entries beside the machine's own deb entries, so apt-get source finds the same
+# mirror that apt-get install uses. Nothing is written when source entries exist already.
+ensure_deb_src() {
+    if apt-get source --print-uris -qq qt6-base >/dev/null 2>&1; then
+        return 0
+    fi
+    local target=/etc/apt/sources.list.d/schriftlich-rechnen-src file
+    # One-line entries: each "deb ..." again as "deb-src ...".
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [[ -f "$file" && "$file" != "$target.list" ]] || continue
+        sed -n 's/^deb /deb-src /p' "$file"
+    done >"$target.list"
+    for file in /etc/apt/sources.list.d/*.sources; do
+        [[ -f "$file" && "$file" != "$target.sources" ]] || continue
+        # Each stanza of deb822 entries with Types: deb, again with Types: deb-src.
+        awk 'BEGIN { RS = ""; ORS = "\n\n" }
+            /(^|\n)Types:([ \t]+[a-z-]+)*[ \t]+deb([ \t]|\n|$)/ {
+                sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$file"
+    done >"$target.sources"
+    apt-get update -qq
+}
+
+# The version of Debian's Qt, whose source the cross-built Qts are made of and whose host tools
+# (moc, rcc) they use.
+qt_version() {
+    dpkg-query -W -f='${Version}' qt6-base-dev
+}
+
+# Where a Qt built with the given flags is kept: one folder per target, Qt version and flags.
+# Prints the folder.
+qt_cache_prefix() {
+    local target="$1" version key
+    shift
+    version="$(qt_version)"
+    key="$(printf '%s\n' "$version" "$@" | sha256sum | cut -c1-12)"
+    echo "${XDG_CACHE_HOME:-$HOME/.cache}/schriftlich-rechnen/qt-${version%%[-+]*}-$target-$key"
+}
+
+# Builds Debian's qt6-base source for another target into a prefix once: "label" names it in the
+# output, "duration" says how long it takes, the remaining arguments go to Qt's configure. A
+# prefix holding .complete is done and kept.
+build_static_qt() {
+    local label="$1" prefix="$2" duration="$3"
+    shift 3
+    if [[ -f "$prefix/.complete" ]]; then
+        echo "=== $label: $prefix (cached)"
+        return 0
+    fi
+    ensure_deb_src
+    local work="$prefix.build" version
+    version="$(qt_version)"
+    rm -rf "$work" "$prefix"
+    mkdir -p "$work"
+    echo "=== $label: fetching Debian's qt6-base $version source"
+    (cd "$work" && apt-get source -qq "qt6-base=$version" >source.log 2>&1) ||
+        { tail -n 20 "$work/source.log"; return 1; }
+    local source
+    source="$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)"
+    echo "=== $label: configuring (log in $work/configure.log)"
+    cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        "$@" >"$work/configure.log" 2>&1 ||
+        { tail -n 40 "$work/configure.log"; return 1; }
+    echo "=== $label: building (log in $work/build.log; about $duration on two cores)"
+    local started=$SECONDS shown=$SECONDS line
+    # Ninja's [done/total] counter, shown once a minute.
+    ninja -C "$work/build" -j"$(nproc)" 2>&1 | tee "$work/build.log" | while IFS= read -r line; do
+        if [[ "$line" =~ ^\[([0-9]+)/([0-9]+)\] ]] && ((SECONDS - shown >= 60)); then
+            shown=$SECONDS
+            echo "    Qt: ${BASH_REMATCH[1]} of ${BASH_REMATCH[2]} steps"
+        fi
+    done
+    ((PIPESTATUS[0] == 0)) || { grep -m 20 -B 5 'FAILED\|error:' "$work/build.log"; return 1; }
+    cmake --install "$work/build" >"$work/install.log" 2>&1 ||
+        { tail -n 20 "$work/install.log"; return 1; }
+    touch "$prefix/.complete"
+    rm -rf "$work"
+    echo "=== $label: built in $((SECONDS - started)) s"
+}

@@ -39,71 +39,12 @@ QT_FLAGS=(
     -DFEATURE_tabletevent=OFF -DFEATURE_androiddeployqt=OFF
 )
 
-qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
-qt_key="$(printf '%s\n' "$qt_version" "${QT_FLAGS[@]}" | sha256sum | cut -c1-12)"
-QT_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/schriftlich-rechnen"
-QT_PREFIX="$QT_CACHE/qt-${qt_version%%[-+]*}-mingw64-$qt_key"
-
-# Adds deb-src entries beside the machine's own deb entries, so apt-get source finds the same
-# mirror that apt-get install uses. Nothing is written when source entries exist already.
-ensure_deb_src() {
-    if apt-get source --print-uris -qq qt6-base >/dev/null 2>&1; then
-        return 0
-    fi
-    local target=/etc/apt/sources.list.d/schriftlich-rechnen-src file
-    # One-line entries: each "deb ..." again as "deb-src ...".
-    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [[ -f "$file" && "$file" != "$target.list" ]] || continue
-        sed -n 's/^deb /deb-src /p' "$file"
-    done >"$target.list"
-    for file in /etc/apt/sources.list.d/*.sources; do
-        [[ -f "$file" && "$file" != "$target.sources" ]] || continue
-        # Each stanza of deb822 entries with Types: deb, again with Types: deb-src.
-        awk 'BEGIN { RS = ""; ORS = "\n\n" }
-            /(^|\n)Types:([ \t]+[a-z-]+)*[ \t]+deb([ \t]|\n|$)/ {
-                sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$file"
-    done >"$target.sources"
-    apt-get update -qq
-}
+QT_PREFIX="$(qt_cache_prefix mingw64 "${QT_FLAGS[@]}")"
 
 build_qt() {
-    if [[ -f "$QT_PREFIX/.complete" ]]; then
-        echo "=== Qt for Windows: $QT_PREFIX (cached)"
-        return 0
-    fi
-    ensure_deb_src
-    local work="$QT_PREFIX.build"
-    rm -rf "$work" "$QT_PREFIX"
-    mkdir -p "$work"
-    echo "=== Qt for Windows: fetching Debian's qt6-base $qt_version source"
-    (cd "$work" && apt-get source -qq "qt6-base=$qt_version" >source.log 2>&1) ||
-        { tail -n 20 "$work/source.log"; return 1; }
-    local source
-    source="$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)"
-    echo "=== Qt for Windows: configuring (log in $work/configure.log)"
-    cmake -S "$source" -B "$work/build" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64.cmake" \
-        -DCMAKE_INSTALL_PREFIX="$QT_PREFIX" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        "${QT_FLAGS[@]}" >"$work/configure.log" 2>&1 ||
-        { tail -n 40 "$work/configure.log"; return 1; }
-    echo "=== Qt for Windows: building (log in $work/build.log; about half an hour on two cores)"
-    local started=$SECONDS shown=$SECONDS line
-    # Ninja's [done/total] counter, shown once a minute.
-    ninja -C "$work/build" -j"$(nproc)" 2>&1 | tee "$work/build.log" | while IFS= read -r line; do
-        if [[ "$line" =~ ^\[([0-9]+)/([0-9]+)\] ]] && ((SECONDS - shown >= 60)); then
-            shown=$SECONDS
-            echo "    Qt: ${BASH_REMATCH[1]} of ${BASH_REMATCH[2]} steps"
-        fi
-    done
-    ((PIPESTATUS[0] == 0)) || { grep -m 20 -B 5 'FAILED\|error:' "$work/build.log"; return 1; }
-    cmake --install "$work/build" >"$work/install.log" 2>&1 ||
-        { tail -n 20 "$work/install.log"; return 1; }
-    touch "$QT_PREFIX/.complete"
-    rm -rf "$work"
-    echo "=== Qt for Windows: built in $((SECONDS - started)) s"
+    build_static_qt "Qt for Windows" "$QT_PREFIX" "half an hour" \
+        -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64.cmake" "${QT_FLAGS[@]}"
 }
-
 
 # The program against that Qt, through the windows preset, which finds it by a link in build/.
 build_program() {

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Builds the program for the browser (WebAssembly) into a folder of static files that any web
+# server can serve, for iPads and Chromebooks:
+#
+#   scripts/web.sh            ->  build/web/
+#   scripts/web.sh --serve    ->  the same, then served on http://127.0.0.1:8080/ (Ctrl+C ends)
+#
+# Uses Debian's Emscripten and a static Qt for WebAssembly built from Debian's own qt6-base
+# source. That Qt is built once (about ten minutes on two cores) and kept in the user's cache
+# beside the Windows Qt; later runs build only the program. Installs missing Debian packages
+# first, as ./run and ./test do.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+cd "$REPO_ROOT"
+
+serve=false
+case "${1:-}" in
+"") ;;
+--serve) serve=true ;;
+*)
+    echo "usage: scripts/web.sh [--serve]" >&2
+    exit 2
+    ;;
+esac
+
+ensure_packages "${WEB_PACKAGES[@]}"
+SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
+export SOURCE_DATE_EPOCH
+
+# Only what the program needs: Core, Gui and Widgets with the wasm platform plugin, drawn with
+# WebGL (the wasm compositor needs OpenGL), third-party libraries bundled, linked statically.
+# Asyncify lets exec() loops (message boxes, the password question, dragging) wait inside the
+# browser's event loop. Qt leaves PrintSupport out of this platform by itself.
+QT_FLAGS=(
+    -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DQT_QMAKE_DEVICE_OPTIONS=QT_EMSCRIPTEN_ASYNCIFY=1
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_optimize_size=ON
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_doubleconversion=OFF -DFEATURE_jpeg=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_icu=OFF -DFEATURE_glib=OFF
+)
+QT_PREFIX="$(qt_cache_prefix wasm "${QT_FLAGS[@]}")"
+
+# Debian's Emscripten lives in /usr/share/emscripten with its commands in /usr/bin; Qt's toolchain
+# looks for the SDK's layout ($EMSDK/.emscripten, $EMSDK/upstream/emscripten/emcc). This folder of
+# links gives it that layout. Emscripten's own tools look for Debian's Node modules in NODE_PATH
+# when node is not Debian's.
+export EMSDK="${QT_PREFIX%/*}/emsdk-$(dpkg-query -W -f='${Version}' emscripten)"
+export NODE_PATH=/usr/share/nodejs
+make_emsdk() {
+    local root="$EMSDK/upstream/emscripten" entry
+    [[ -x "$root/emcc" ]] && return 0
+    mkdir -p "$root"
+    for entry in /usr/share/emscripten/*; do
+        ln -sfn "$entry" "$root/${entry##*/}"
+    done
+    ln -sfn /usr/bin/emcc "$root/emcc"
+    ln -sfn /usr/bin/em++ "$root/em++"
+    sed "s|^EMSCRIPTEN_ROOT = .*|EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'|" \
+        /usr/share/emscripten/.emscripten >"$EMSDK/.emscripten.new"
+    sed -i "1i emsdk_path = '$EMSDK'" "$EMSDK/.emscripten.new"
+    mv "$EMSDK/.emscripten.new" "$EMSDK/.emscripten"
+}
+
+make_emsdk
+build_static_qt "Qt for WebAssembly" "$QT_PREFIX" "ten minutes" \
+    -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+    "${QT_FLAGS[@]}"
