@@ -50,6 +50,9 @@ QT_PREFIX="$(qt_cache_prefix wasm "${QT_FLAGS[@]}")"
 # when node is not Debian's.
 export EMSDK="${QT_PREFIX%/*}/emsdk-$(dpkg-query -W -f='${Version}' emscripten)"
 export NODE_PATH=/usr/share/nodejs
+# Debian's Python for Emscripten's tools: a Python manager's shim in PATH costs a second at each
+# of the thousands of compiler calls.
+export EMSDK_PYTHON=/usr/bin/python3
 make_emsdk() {
     local root="$EMSDK/upstream/emscripten" entry
     [[ -x "$root/emcc" ]] && return 0
@@ -69,3 +72,21 @@ make_emsdk
 build_static_qt "Qt for WebAssembly" "$QT_PREFIX" "ten minutes" \
     -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
     "${QT_FLAGS[@]}"
+
+# The program against that Qt, through the web preset, which finds it by a link in build/.
+mkdir -p build
+ln -sfn "$QT_PREFIX" build/web-qt
+echo "=== Browser program"
+started=$SECONDS
+cmake --preset web >/dev/null
+cmake --build --preset web -j"$(nproc)"
+rm -rf build/web
+cmake --install build/web-build --prefix build/web >/dev/null
+echo "=== Browser program: built in $((SECONDS - started)) s"
+echo "=== build/web/: $(du -sk --exclude='*.br' --exclude='*.gz' build/web | cut -f1) KiB," \
+    "$(cat build/web/*.br build/web/*.png | wc -c | awk '{ printf "%d", $1 / 1024 }') KiB as Brotli"
+
+if $serve; then
+    echo "=== http://127.0.0.1:8080/ (Ctrl+C ends)"
+    exec /usr/bin/python3 scripts/web-serve.py build/web --port 8080
+fi

@@ -1,6 +1,7 @@
 #include "entry/KeyInput.h"
 #include "entry/PressOnce.h"
 #include "fakes/TestPlatform.h"
+#include "platform/DropDelivery.h"
 #include "trainer/Trainer.h"
 #include "vocabulary/Zahlenzeile.h"
 
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void mixedWindowJudgesCarriesByTheKindOfItsTask();
     void wrongDirectDropStandsWhileTheBoxIsOpenThenEmptiesTheCell();
     void rightDropOnAFilledCellEarnsAnotherPoint();
+    void browserJudgesADropOnlyOnceItsDragHasEnded();
     void keySymbolJudgesAgainstTheDigitStoredAtSelection();
     void clickOnAFilledCellKeepsTheCurrentSelection();
     void keysAreIgnoredUntilAFieldIsSelected();
@@ -139,6 +141,29 @@ void EntryTest::rightDropOnAFilledCellEarnsAnotherPoint() {
     QCOMPARE(t.punkte(), 2);
     QCOMPARE(t.zelle(13), d(3));
     QCOMPARE(p.dialogs.count(), 0);
+}
+
+// The browser cannot open the "Fehler" box inside the drag's wait: the drop waits for the drag
+// to end, and is dropped with a field that is gone by then. A desktop judges inside the drop.
+void EntryTest::browserJudgesADropOnlyOnceItsDragHasEnded() {
+    int judged = 0;
+    const auto judge = [&judged] { ++judged; };
+    QObject field;
+    DropDelivery::dropped(field, judge, System::Linux);
+    QCOMPARE(judged, 1);
+    DropDelivery::dropped(field, judge, System::Browser);
+    QCoreApplication::processEvents();
+    QCOMPARE(judged, 1);
+    DropDelivery::dragEnded();
+    QCOMPARE(judged, 1);
+    QTRY_COMPARE(judged, 2);
+    {
+        QObject gone;
+        DropDelivery::dropped(gone, judge, System::Browser);
+    }
+    DropDelivery::dragEnded();
+    QCoreApplication::processEvents();
+    QCOMPARE(judged, 2);
 }
 
 void EntryTest::keySymbolJudgesAgainstTheDigitStoredAtSelection() {

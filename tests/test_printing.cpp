@@ -309,6 +309,13 @@ private Q_SLOTS:
             << QStringLiteral("Das Lösungsblatt konnte nicht zum Drucken vorbereitet werden.\rDie "
                               "Druckdatei konnte nicht gespeichert werden in:\r/tmp\r\r")
             << Dialogs::Icon::Critical;
+        // The browser prints nothing itself: it downloads the sheet, which is printed from there.
+        QTest::newRow("downloaded in the browser")
+            << Printer::Outcome{Kind::Downloaded, QStringLiteral("Lösungsblatt.pdf")}
+            << QStringLiteral("Das Lösungsblatt wird als PDF-Datei „Lösungsblatt.pdf“ "
+                              "heruntergeladen.\rZum Drucken die Datei in den Downloads des "
+                              "Browsers öffnen.\r\r")
+            << Dialogs::Icon::None;
     }
     void printOutcomeIsReportedHonestly() {
         QFETCH(Printer::Outcome, outcome);

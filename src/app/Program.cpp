@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "platform/Host.h"
+
 #include <QApplication>
 #include <chrono>
 
@@ -9,6 +11,7 @@ Program::Program()
     QApplication::setApplicationName(QStringLiteral("schriftlich-rechnen"));
     QApplication::setDesktopFileName(QStringLiteral("de.schriftlich_rechnen.SchriftlichRechnen"));
     QApplication::setQuitOnLastWindowClosed(false);
+    Host::attach();
     if (qtGerman_.load(QStringLiteral(":/translations/qtbase_de.qm"))) {
         QApplication::installTranslator(&qtGerman_);
     }

@@ -2,12 +2,11 @@
 
 #include "app/Windows.h"
 #include "platform/Platform.h"
-#include "platform/QtClipboard.h"
 #include "platform/QtDialogs.h"
-#include "platform/QtPrinter.h"
 #include "platform/QtScreen.h"
 #include "platform/QtTimer.h"
 #include "platform/Random.h"
+#include "platform/Services.h"
 #include "platform/SystemClock.h"
 
 #include <QTranslator>
@@ -27,8 +26,8 @@ private:
     SystemClock clock_;
     Random random_;
     QtScreen screen_;
-    QtPrinter printer_;
-    QtClipboard clipboard_;
+    SystemPrinter printer_;
+    SystemClipboard clipboard_;
     QtTimer gameTimer_;
     Platform platform_{dialogs_, clock_, random_, screen_, printer_, clipboard_};
     Windows windows_{platform_, gameTimer_};

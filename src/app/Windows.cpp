@@ -4,6 +4,7 @@
 #include "app/QUVLABEL.h"
 #include "games/Form4.h"
 #include "games/memo.h"
+#include "platform/Host.h"
 #include "trainer/Form1.h"
 #include "trainer/Form2.h"
 #include "trainer/Form3.h"
@@ -108,7 +109,7 @@ void Windows::discard(QUVLABEL *window) {
 
 void Windows::showInfo() {
     QUVLABEL &info = infoWindow();
-    info.show();
+    Host::showWindow(info);
     info.raise();
     info.activateWindow();
     activate(&info);
@@ -121,7 +122,8 @@ bool Windows::printingLocked() {
 }
 
 void Windows::quit() {
-    // Ends the run at once: no window is closed one by one, nothing is asked or saved.
+    // Ends the run at once: no window is closed one by one, nothing is asked or saved. In the
+    // browser the page stays, showing that the program has ended.
     for (QWidget *window : mainWindows()) {
         if (window) {
             window->removeEventFilter(this);
@@ -132,7 +134,7 @@ void Windows::quit() {
         info_->removeEventFilter(this);
         info_->hide();
     }
-    QCoreApplication::exit(0);
+    Host::endRun();
 }
 
 void Windows::bringToFront(QWidget *window) {
@@ -141,7 +143,7 @@ void Windows::bringToFront(QWidget *window) {
             other->hide();
         }
     }
-    window->show();
+    Host::showWindow(*window);
     window->raise();
     window->activateWindow();
     activate(window);

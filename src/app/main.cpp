@@ -1,5 +1,6 @@
 #include "app/Program.h"
 #include "platform/DisplayCheck.h"
+#include "platform/Host.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[]) {
                     stderr);
         return 1;
     }
+    Host::prepare();
     QApplication app(argc, argv);
     Program program;
     program.windows().start();

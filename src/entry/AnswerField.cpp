@@ -1,6 +1,7 @@
 #include "entry/AnswerField.h"
 
 #include "entry/TileDrop.h"
+#include "platform/DropDelivery.h"
 
 #include <QMouseEvent>
 
@@ -29,6 +30,6 @@ void AnswerField::dragMoveEvent(QDragMoveEvent *event) {
 
 void AnswerField::dropEvent(QDropEvent *event) {
     if (const auto digit = TileDrop::take(event)) {
-        Q_EMIT dropped(*digit);
+        DropDelivery::dropped(*this, [this, digit = *digit] { Q_EMIT dropped(digit); });
     }
 }

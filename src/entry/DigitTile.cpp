@@ -1,6 +1,7 @@
 #include "entry/DigitTile.h"
 
 #include "entry/TileMime.h"
+#include "platform/DropDelivery.h"
 #include "widgets/Colors.h"
 
 #include <QDrag>
@@ -35,4 +36,5 @@ void DigitTile::mousePressEvent(QMouseEvent *event) {
     drag->setPixmap(outline);
     drag->setHotSpot(event->position().toPoint());
     drag->exec(Qt::CopyAction);
+    DropDelivery::dragEnded();
 }

@@ -1,6 +1,7 @@
 #include "entry/KeySymbol.h"
 
 #include "entry/TileDrop.h"
+#include "platform/DropDelivery.h"
 #include "widgets/Colors.h"
 
 #include <QDropEvent>
@@ -21,6 +22,6 @@ void KeySymbol::dragMoveEvent(QDragMoveEvent *event) {
 
 void KeySymbol::dropEvent(QDropEvent *event) {
     if (const auto digit = TileDrop::take(event)) {
-        Q_EMIT dropped(*digit);
+        DropDelivery::dropped(*this, [this, digit = *digit] { Q_EMIT dropped(digit); });
     }
 }

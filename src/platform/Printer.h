@@ -18,14 +18,23 @@ public:
         // Failed: the printer or the print system did not take the job. Cancelled: the user
         // stopped it (a file-name dialog of a printer that prints to a file). Unreachable: a
         // default printer is set but cannot be opened. NotPrepared: the sheet could not be made
-        // ready for the print system, so no printer was ever asked.
-        enum class Kind { Printed, SavedToFile, Failed, Cancelled, Unreachable, NotPrepared };
+        // ready for the print system, so no printer was ever asked. Downloaded: the browser took
+        // the sheet as a PDF download, to be printed from there.
+        enum class Kind {
+            Printed,
+            SavedToFile,
+            Failed,
+            Cancelled,
+            Unreachable,
+            NotPrepared,
+            Downloaded
+        };
         // What the system had to print on; without a default printer the document goes to a file.
         enum class Printers { Default, NoDefault, None };
         Kind kind;
         // The printer's name, the path of the file written, or the folder tried (also for
-        // NotPrepared); paths as the system writes them (backslashes on Windows), for the
-        // teacher to find them.
+        // NotPrepared); the download's file name; paths as the system writes them (backslashes on
+        // Windows), for the teacher to find them.
         QString where;
         Printers printers = Printers::Default;
         QString reason = {}; // the print system's own words for a job it did not take

@@ -99,6 +99,13 @@ void WorksheetOutput::drucken(const QStringList &lines, Rechenblatt::Blatt blatt
                             .arg(keinDrucker(outcome.printers), name, outcome.where),
                         titel);
         break;
+    case Printer::Outcome::Kind::Downloaded:
+        dialogs_.inform(QStringLiteral("Das %1 wird als PDF-Datei „%2“ heruntergeladen.\rZum "
+                                       "Drucken die Datei in den Downloads des Browsers "
+                                       "öffnen.\r\r")
+                            .arg(name, outcome.where),
+                        titel);
+        break;
     case Printer::Outcome::Kind::Cancelled:
         // The teacher stopped it: nothing is wrong with a printer.
         dialogs_.inform(

@@ -1,0 +1,22 @@
+#include "platform/Host.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace Host {
+
+void prepare() {
+}
+
+void attach() {
+}
+
+void showWindow(QWidget &window) {
+    window.show();
+}
+
+void endRun() {
+    QCoreApplication::exit(0);
+}
+
+} // namespace Host

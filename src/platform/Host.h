@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QSize>
+#include <QSizeF>
+
+class QWidget;
+
+// What the system around the program asks of it beyond Qt. A desktop asks nothing. The browser
+// page is the program's screen: the windows are scaled to fill it, digit keys are stamped with
+// the physical key the browser names, the sheets' monospace face is the one Qt brings along,
+// and the end of the run leaves a closing page instead of a dead one.
+namespace Host {
+
+// Before the QApplication is made.
+void prepare();
+
+// After it is made, for as long as the program runs.
+void attach();
+
+// Shows one of the program's top-level windows at its own size. The browser would show every
+// window but a dialog stretched over the whole page.
+void showWindow(QWidget &window);
+
+// "Ende": the event loop ends on a desktop; the browser shows its closing page.
+void endRun();
+
+// The scale at which windows of at most `content` fill a page of `page` (both in CSS pixels),
+// keeping their proportions: never below 1, where the page is smaller the windows stay as
+// designed.
+double pageScale(QSizeF page, QSize content);
+
+} // namespace Host

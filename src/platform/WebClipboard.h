@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+
+// The browser's clipboard (navigator.clipboard), which only a secure page (https, or the
+// computer's own address) may write, and only after the pupil's click. The program waits for
+// the browser's answer, so a refusal is reported instead of taken for done.
+class WebClipboard : public Clipboard {
+public:
+    bool setText(const QString &text) override;
+};
