@@ -205,7 +205,11 @@ class Page:
             "download.default_directory": self.downloads, "download.prompt_for_download": False,
         })
         service = ChromeService("/usr/bin/chromedriver", env=self.env)
-        return webdriver.Chrome(service=service, options=options)
+        driver = webdriver.Chrome(service=service, options=options)
+        # A touch screen, as Chromebooks have: the page sees the touch API and touch points.
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True,
+                                                                     "maxTouchPoints": 5})
+        return driver
 
     def start_webkit(self):
         options = webdriver.WebKitGTKOptions()
