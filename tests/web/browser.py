@@ -8,6 +8,7 @@ starts with this environment (tests/web/CMakeLists.txt sets it; by hand, set it 
     WEB_SITE        the site's folder, for a road that serves it itself (start_server)
     E2E_SESSION     the session file of tests/e2e/session.sh; no other display is ever used
     E2E_ARTIFACTS   where failure screenshots go
+    E2E_TIMEOUT     how long a wait for the page may take, in seconds (default 10)
 
     with road() as page:
         page.load(page.url, "window.srReady === true")
@@ -23,10 +24,14 @@ By hand, with the private X session and the server that ctest's fixtures would s
     E2E_SESSION=/tmp/s/session.env WEB_URL_FILE=/tmp/w/url WEB_SITE=build/web WEB_ENGINE=webkit \
         /usr/bin/python3 tests/web/test_NAME.py
 
+Both browsers run with their windows on the private X server, not headless: there the page
+copies to the X clipboard that xclip reads, and a failure screenshot of the screen shows the
+page even when it answers no more. The page is VIEWPORT CSS pixels, one per screenshot pixel.
+
 A road that needs what its engine cannot do (CANNOT) ends as skipped (exit 77). A failed check
-calls page.fail(why) (or raises): the road prints "FAIL (road): why", keeps a
-screenshot in E2E_ARTIFACTS and the browser's last output, and exits 1. A road that ran through
-prints "PASS: ..." itself. A page whose main thread spins answers no WebDriver call at all, so a
+calls page.fail(why) (or raises): the road prints "FAIL (road): why", keeps a screenshot in
+E2E_ARTIFACTS, shows the browser's last output, and exits 1. A road that ran through prints
+"PASS: ..." itself. A page whose main thread spins answers no WebDriver call at all, so a
 watchdog ends every step that takes longer than WEB_STEP_TIMEOUT seconds (default 30) and every
 road that takes longer than WEB_ROAD_TIMEOUT (default 240): it kills the browser and its driver
 and fails with "the page stopped answering: <step>".
@@ -47,11 +52,12 @@ import time
 
 from PIL import Image, ImageChops
 from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
+from selenium.webdriver.chrome.service import Service as ChromeService
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
-from selenium.webdriver.chrome.service import Service as ChromeService
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.webkitgtk.service import Service as WebKitGTKService
 
@@ -152,7 +158,7 @@ def start_server(folder=None):
 
 
 def addition_sheet_ok(path):
-    """None when FILE holds a right addition worksheet as copied text, else what is wrong
+    """None when PATH holds a right addition worksheet as copied text, else what is wrong
     (tests/e2e/worksheet.sh checks it, for every road alike)."""
     check = subprocess.run(["bash", "-c", 'source "$0"; addition_sheet_ok "$1"',
                             os.path.join(REPO, "tests", "e2e", "worksheet.sh"), path],
@@ -177,14 +183,18 @@ class Page:
         self.road_end = time.monotonic() + ROAD_TIMEOUT
         self.lock = threading.Lock()
         self.ending = threading.Lock()  # held by whoever reports the road's failure
+        self.start_seconds = None
         threading.Thread(target=self.watch, daemon=True).start()
-        with self.step("starting %s" % engine, STEP_TIMEOUT * 2):
-            started = time.monotonic()
-            self.driver = self.start_chromium() if engine == "chromium" else self.start_webkit()
-            self.start_seconds = time.monotonic() - started
-            self.set_viewport(*VIEWPORT)
 
     # --- starting the engines
+
+    def start(self):
+        with self.step("starting %s" % self.engine, STEP_TIMEOUT * 2):
+            started = time.monotonic()
+            start = self.start_chromium if self.engine == "chromium" else self.start_webkit
+            self.driver = start()
+            self.start_seconds = time.monotonic() - started
+            self.set_viewport(*VIEWPORT)
 
     def start_chromium(self):
         options = webdriver.ChromeOptions()
@@ -196,9 +206,9 @@ class Page:
             # No connections to the outside: they are refused here, many at a time.
             "--no-first-run", "--disable-background-networking", "--disable-component-update",
             "--disable-sync", "--disable-quic", "--disable-default-apps", "--password-store=basic",
-            "--user-data-dir=" + os.path.join(self.workdir, "profile"),
+            "--user-data-dir=" + os.path.join(self.workdir, "profile"), "--window-position=0,0",
             # The browser's log holds the page's console.
-            "--window-position=0,0", "--enable-logging", "--log-file=" + self.log,
+            "--enable-logging", "--log-file=" + self.log,
         ):
             options.add_argument(flag)
         options.add_experimental_option("prefs", {
@@ -242,13 +252,15 @@ class Page:
 
     @contextlib.contextmanager
     def step(self, what, seconds=STEP_TIMEOUT):
+        """Runs the block as WHAT under the watchdog, within SECONDS; steps nest."""
         with self.lock:
+            outer = self.step_name, self.step_end
             self.step_name, self.step_end = what, time.monotonic() + seconds
         try:
             yield
         finally:
             with self.lock:
-                self.step_name = self.step_end = None
+                self.step_name, self.step_end = outer
 
     def watch(self):
         while True:
@@ -258,7 +270,9 @@ class Page:
                 if self.step_end is not None and now > self.step_end:
                     why = "the page stopped answering: %s" % self.step_name
                 elif now > self.road_end:
-                    why = "the road took longer than %d s (at: %s)" % (ROAD_TIMEOUT, self.step_name)
+                    why = "the road took longer than %g s" % ROAD_TIMEOUT
+                    if self.step_name:
+                        why += ", at: " + self.step_name
                 else:
                     continue
             if not self.ending.acquire(blocking=False):
@@ -380,7 +394,7 @@ class Page:
         return result.stdout
 
     def download(self, timeout=TIMEOUT):
-        """The path of the first finished download; fails when none comes within TIMEOUT."""
+        """The path of the download once it is finished; fails when none is within TIMEOUT."""
         end = time.monotonic() + timeout
         while time.monotonic() < end:
             names = os.listdir(self.downloads)
@@ -397,12 +411,11 @@ class Page:
         print("FAIL (%s): %s" % (NAME, why), file=sys.stderr)
         os.makedirs(ARTIFACTS, exist_ok=True)
         shot = os.path.join(ARTIFACTS, NAME + "-failure.png")
-        try:
-            if not page_answers:
-                raise Failed("the page does not answer")
-            with self.step("taking the failure screenshot", 5):
-                self.driver.save_screenshot(shot)
-        except Exception:
+        taken = False
+        if page_answers and self.driver:
+            with contextlib.suppress(Exception), self.step("taking the failure screenshot", 5):
+                taken = self.driver.save_screenshot(shot)
+        if not taken:
             subprocess.run(["import", "-window", "root", shot], env=self.env, capture_output=True)
         if os.path.exists(shot):
             print("screenshot: " + shot, file=sys.stderr)
@@ -436,22 +449,22 @@ def road():
     NAME = "web_%s_%s" % (engine, NAME)
     env = private_display()
     workdir = tempfile.mkdtemp(prefix="web-road-")
-    page = None
+    page = Page(engine, env, workdir)
     try:
-        page = Page(engine, env, workdir)
+        page.start()
         yield page
     except Exception as error:
-        why = str(error) if isinstance(error, Failed) else "%s: %s" % (type(error).__name__, error)
-        if page is None:
-            print("FAIL (%s): %s did not start: %s" % (NAME, engine, why), file=sys.stderr)
-        elif page.ending.acquire(blocking=False):
+        # A driver's error says its message, then the driver's own stack.
+        message = error.msg if isinstance(error, WebDriverException) else str(error)
+        why = message if isinstance(error, Failed) else "%s: %s" % (type(error).__name__, message)
+        if page.driver is None:
+            why = "%s did not start: %s" % (engine, why)
+        if page.ending.acquire(blocking=False):
             page.report(why)
         else:
             # The watchdog killed the browser under this call and ends the road itself.
             threading.Event().wait()
         sys.exit(1)
     finally:
-        if page:
-            page.close()
-        kill_descendants()
+        page.close()
         shutil.rmtree(workdir, ignore_errors=True)
