@@ -149,7 +149,10 @@ def main():
     root = os.path.realpath(args.folder)
     if not os.path.isdir(root):
         parser.error("no such folder: " + args.folder)
-    server = Server(("127.0.0.1", args.port), Handler)
+    try:
+        server = Server(("127.0.0.1", args.port), Handler)
+    except OSError as error:
+        sys.exit("web-serve: cannot serve on port %d: %s" % (args.port, error.strerror))
     server.root = root
     print("http://127.0.0.1:%d/" % server.server_address[1], flush=True)
     try:
