@@ -24,11 +24,13 @@ WEB_PACKAGES=(cmake ninja-build qt6-base-dev qt6-translations-l10n emscripten dp
 # Damage extension for the start-up benchmark; the Windows cross-build, Wine to run its .exe,
 # Ghostscript to read what Wine's printer driver spools, icoutils and xmllint to read the
 # manifest in its resources, unzip to open its packages and openssl for a throw-away signing
-# certificate.
+# certificate; the browser build with Chromium and WebKitGTK (the engine of Safari) and their
+# WebDriver servers, driven from Debian's Python with Selenium, and PIL to read their screenshots.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth x11-utils x11-xkb-utils xdotool openbox xclip
     cups printer-driver-cups-pdf poppler-utils imagemagick strace clang-format
     desktop-file-utils appstream dpkg-dev lintian libqt6svg6 libx11-dev libxdamage-dev
-    "${WINDOWS_PACKAGES[@]}" wine wine64 ghostscript icoutils libxml2-utils unzip openssl)
+    "${WINDOWS_PACKAGES[@]}" wine wine64 ghostscript icoutils libxml2-utils unzip openssl
+    chromium chromium-driver webkit2gtk-driver python3-selenium python3-pil)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself; any
 # other user is told the one command to run and the script stops.
