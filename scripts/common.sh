@@ -30,7 +30,7 @@ TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth x11-utils x11-xkb-utils xdotool o
     cups printer-driver-cups-pdf poppler-utils imagemagick strace clang-format
     desktop-file-utils appstream dpkg-dev lintian libqt6svg6 libx11-dev libxdamage-dev
     "${WINDOWS_PACKAGES[@]}" wine wine64 ghostscript icoutils libxml2-utils unzip openssl
-    chromium chromium-driver webkit2gtk-driver python3-selenium python3-pil)
+    "${WEB_PACKAGES[@]}" chromium chromium-driver webkit2gtk-driver python3-selenium python3-pil)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself; any
 # other user is told the one command to run and the script stops.

@@ -15,6 +15,9 @@ void showWindow(QWidget &window) {
     window.show();
 }
 
+void boxClosed(QWidget &) {
+}
+
 void endRun() {
     QCoreApplication::exit(0);
 }

@@ -21,6 +21,10 @@ void attach();
 // window but a dialog stretched over the whole page.
 void showWindow(QWidget &window);
 
+// A message box has closed: the window it belonged to takes the keyboard again. A desktop's
+// window manager does that; the browser build leaves no window active.
+void boxClosed(QWidget &box);
+
 // "Ende": the event loop ends on a desktop; the browser shows its closing page.
 void endRun();
 

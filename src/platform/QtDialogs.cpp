@@ -1,5 +1,6 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/Host.h"
 #include "widgets/IconPainter.h"
 
 #include <QApplication>
@@ -87,6 +88,7 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Bu
                                    Answer defaultButton, Icon icon) {
     const std::unique_ptr<QMessageBox> box = messageBox(text, title, buttons, defaultButton, icon);
     box->exec();
+    Host::boxClosed(*box);
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
     }
@@ -95,7 +97,9 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Bu
 
 QString QtDialogs::input(const QString &prompt, const QString &title, const QString &prefilled) {
     const std::unique_ptr<QInputDialog> box = inputBox(prompt, title, prefilled);
-    if (box->exec() != QDialog::Accepted) {
+    const int result = box->exec();
+    Host::boxClosed(*box);
+    if (result != QDialog::Accepted) {
         return {};
     }
     return box->textValue();

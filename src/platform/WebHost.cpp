@@ -43,8 +43,8 @@ EM_JS(void, scalePage, (double scale), {
     window.srPageScale = scale;
     const ratio = window.srDevicePixelRatio * scale;
     Object.defineProperty(window, "devicePixelRatio", { configurable: true, get: function() { return ratio; } });
-    screen.style.width = (window.innerWidth / scale) + "px";
-    screen.style.height = (window.innerHeight / scale) + "px";
+    screen.style.width = Math.ceil(window.innerWidth / scale) + "px";
+    screen.style.height = Math.ceil(window.innerHeight / scale) + "px";
     screen.style.transformOrigin = "0 0";
     screen.style.transform = "scale(" + scale + ")";
 });
@@ -127,6 +127,7 @@ protected:
         }
         QKeyEvent stamped(key->type(), key->key(), key->modifiers(), usage, key->nativeVirtualKey(),
                           key->nativeModifiers(), key->text(), key->isAutoRepeat(), key->count());
+        stamped.setTimestamp(key->timestamp());
         QCoreApplication::sendEvent(watched, &stamped);
         // The stamped event went the whole way; the original goes no further.
         event->accept();
@@ -168,6 +169,12 @@ void showWindow(QWidget &window) {
         window.setWindowFlags(flags);
     }
     window.showNormal();
+}
+
+void boxClosed(QWidget &box) {
+    if (QWidget *owner = box.parentWidget(); owner != nullptr && owner->isVisible()) {
+        owner->window()->activateWindow();
+    }
 }
 
 void endRun() {

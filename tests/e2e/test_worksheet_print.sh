@@ -89,20 +89,7 @@ job="$(cups_job_file)"
 [[ -n "$job" ]] || fail "no print job reached the queue"
 sheet="$(cups_job_text)"
 first_block_adds_up <<<"$sheet" || fail "the printed sheet does not carry right results"
-# The printout is the heading, two empty lines and the solution half of the clipboard, line by
-# line; pdftotext leaves out the empty line above the heading and spaces at the ends of lines.
-# The Windows program's sheet arrives as PostScript from Wine's driver, read the same way.
-squeeze() {
-    tr -d '\r\f' | sed -E 's/[[:space:]]+/ /g; s/^ //; s/ $//' |
-        awk '{ text[NR] = $0 } $0 != "" { last = NR } END { for (i = 1; i <= last; i++) print text[i] }'
-}
-expected="$({
-    echo 'Schriftliche Addition (Lösungsblatt)'
-    printf '\n\n'
-    sed -n '40,76p' "$clip"
-} | squeeze)"
-[[ "$(squeeze <<<"$sheet")" == "$expected" ]] ||
-    fail "the printed sheet is not the worksheet line by line:"$'\n'"$(diff <(echo "$expected") <(squeeze <<<"$sheet"))"
-
+why="$(sheet_is_copy "Schriftliche Addition (Lösungsblatt)" 40 76 "$clip" <<<"$sheet")" ||
+    fail "the printed sheet is not the worksheet line by line:"$'\n'"$why"
 program_running || fail "the program ended"
 echo "PASS: worksheet printing, refused and accepted"

@@ -8,6 +8,9 @@
 #   copy_worksheet WID FILE                  "Kopieren" in the open worksheet view of trainer WID;
 #                                            the clipboard text then in FILE
 #   addition_sheet_ok FILE || fail "..."     prints what is wrong on failure
+#   sheet_is_copy HEADING FIRST LAST FILE    the text of a printed sheet (standard input) is
+#                                            HEADING, two empty lines and lines FIRST..LAST of
+#                                            the copied worksheet in FILE; prints the difference
 
 # "Kopieren" (Befehl19 at 4680,120, 1215 x 495 in the panel Bild3 at 960,0 of the open view).
 copy_worksheet() {
@@ -67,4 +70,23 @@ addition_sheet_ok() {
             if (failed) exit 1
             if (NR != 76) { printf "%d lines, not 76\n", NR; exit 1 }
         }'
+}
+
+# A printed sheet read back as text (pdftotext leaves out the empty line above the heading and the
+# spaces at the ends of lines, and keeps the words of a line in order, not every space between
+# them), compared line by line with the heading and its half of the copied worksheet.
+sheet_is_copy() {
+    local expected printed
+    expected="$({
+        echo "$1"
+        printf '\n\n'
+        sed -n "$2,$3p" "$4"
+    } | squeeze_sheet)"
+    printed="$(squeeze_sheet)"
+    [[ "$printed" == "$expected" ]] || { diff <(echo "$expected") <(echo "$printed"); return 1; }
+}
+
+squeeze_sheet() {
+    tr -d '\r\f' | sed -E 's/[[:space:]]+/ /g; s/^ //; s/ $//' |
+        awk '{ text[NR] = $0 } $0 != "" { last = NR } END { for (i = 1; i <= last; i++) print text[i] }'
 }

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The browser build's figures: what a pupil's device downloads (Brotli and gzip, as the files are
+# served), and the time from page load to the start window drawn in headless Chromium against a
+# bare Qt for WebAssembly program with one window of the same size, with the tab's memory.
+# Needs scripts/web.sh to have built build/web-build/.
+#
+#   bench/web.sh [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+site=build/web-build/site
+bare=build/web-build/bench-site
+[[ -d "$site" && -d "$bare" ]] || { echo "build the browser program first: scripts/web.sh" >&2; exit 1; }
+
+kib() { cat "$@" | wc -c | awk '{ printf "%.0f KiB", $1 / 1024 }'; }
+echo "download: $(kib "$site"/*.br "$site"/*.png) as Brotli, $(kib "$site"/*.gz "$site"/*.png) as gzip" \
+    "($(kib $(find "$site" -type f ! -name '*.br' ! -name '*.gz')) uncompressed)"
+
+servers=()
+trap 'kill "${servers[@]}" 2>/dev/null || true' EXIT
+serve() {
+    local output
+    exec {output}< <(exec /usr/bin/python3 scripts/web-serve.py "$1" --port 0)
+    servers+=("$!")
+    read -r url <&"$output"
+}
+serve "$site"
+program_url=$url
+serve "$bare"
+bare_url=$url
+/usr/bin/python3 bench/web/startup.py "$program_url" "$bare_url" "${1:-7}"

@@ -1,0 +1,60 @@
+"""A teacher in the browser: the worksheet of the addition trainer copied to the clipboard, where
+another program reads it in the worksheet's layout with every sum right; the task sheet, past the
+printer lock, downloaded as a PDF that holds every line of the task half."""
+
+import os
+import subprocess
+
+import browser
+import program
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+with browser.road() as page:
+    page.load(page.url)
+    start = program.shown(page, program.START, "the start window")
+    start.click(3127, 1207)
+    trainer = program.shown(page, program.TRAINER, "the addition trainer")
+    # "Blatt" (Befehl14 at 5160,120, 855 x 495) opens the worksheet view; its panel Bild3 stands
+    # at 960,0 with "Aufgaben drucken" (Befehl17) at 1080,120, 1815 x 495 and "Kopieren"
+    # (Befehl19) at 4680,120, 1215 x 495 inside it.
+    trainer.click(5587, 367)
+
+    trainer.click(6247, 367)
+    if not program.wait_box(page, trainer):
+        page.fail("\"Kopieren\" showed no message")
+    copied = os.path.join(page.workdir, "clipboard.txt")
+    with open(copied, "w") as out:
+        out.write(page.clipboard())
+    page.press(Keys.ENTER)
+    why = browser.addition_sheet_ok(copied)
+    if why:
+        page.fail("the copied worksheet is not in its layout: " + why)
+
+    # The printer lock is on at the start; its password is the points shown, "0".
+    trainer.click(2947, 367)
+    if not program.wait_box(page, trainer):
+        page.fail("printing did not ask for the password")
+    ActionChains(page.driver).key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL).perform()
+    page.press("0")
+    page.press(Keys.ENTER)
+    if not program.wait_box(page, trainer):
+        page.fail("the password 0 was refused")
+    # "Nein" is the default button of the print question: Tab to "Ja", the space bar presses it.
+    page.press(Keys.TAB)
+    page.press(Keys.SPACE)
+    pdf = page.download()
+    if not program.wait_box(page, trainer):
+        page.fail("no message said where the sheet went")
+    page.press(Keys.ENTER)
+    text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True)
+    check = subprocess.run(["bash", "-c", 'source "$0"; sheet_is_copy "$1" 1 37 "$2"',
+                            os.path.join(browser.REPO, "tests", "e2e", "worksheet.sh"),
+                            "Schriftliche Addition (Rechenblatt)", copied],
+                           input=text.stdout, capture_output=True, text=True)
+    if check.returncode:
+        page.fail("the downloaded task sheet is not the worksheet line by line:\n" + check.stdout)
+    if program.box_open(page, trainer):
+        page.fail("a message box stayed open")
+    print("PASS: worksheet in %s: copied in its layout, task sheet downloaded as %s"
+          % (page.engine, os.path.basename(pdf)))
