@@ -4,7 +4,7 @@
 # bare Qt for WebAssembly program with one window of the same size, with the tab's memory.
 # Needs scripts/web.sh to have built build/web-build/.
 #
-#   bench/web.sh [RUNS]
+#   bench/web.sh [RUNS [WIDTH,HEIGHT]]    the page's size, 1024,768 (an iPad) unless given
 set -euo pipefail
 cd "$(dirname "$0")/.."
 site=build/web-build/site
@@ -16,15 +16,20 @@ echo "download: $(kib "$site"/*.br "$site"/*.png) as Brotli, $(kib "$site"/*.gz 
     "($(kib $(find "$site" -type f ! -name '*.br' ! -name '*.gz')) uncompressed)"
 
 servers=()
-trap 'kill "${servers[@]}" 2>/dev/null || true' EXIT
+logs="$(mktemp -d)"
+trap 'kill "${servers[@]}" 2>/dev/null || true; rm -rf "$logs"' EXIT
+# Serves a folder on a free port (its address in url); the server's output goes to a file, where
+# a pipe nobody reads would fill and stop it.
 serve() {
-    local output
-    exec {output}< <(exec /usr/bin/python3 scripts/web-serve.py "$1" --port 0)
+    local log="$logs/${#servers[@]}"
+    /usr/bin/python3 scripts/web-serve.py "$1" --port 0 >"$log" 2>&1 &
     servers+=("$!")
-    read -r url <&"$output"
+    until url="$(head -n 1 "$log")" && [[ "$url" == http* ]]; do
+        sleep 0.1
+    done
 }
 serve "$site"
 program_url=$url
 serve "$bare"
 bare_url=$url
-/usr/bin/python3 bench/web/startup.py "$program_url" "$bare_url" "${1:-7}"
+/usr/bin/python3 bench/web/startup.py "$program_url" "$bare_url" "${1:-7}" "${2:-1024,768}"
