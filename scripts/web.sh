@@ -83,8 +83,7 @@ cmake --build --preset web -j"$(nproc)"
 rm -rf build/web
 cmake --install build/web-build --prefix build/web >/dev/null
 echo "=== Browser program: built in $((SECONDS - started)) s"
-echo "=== build/web/: $(du -sk --exclude='*.br' --exclude='*.gz' build/web | cut -f1) KiB," \
-    "$(cat build/web/*.br build/web/*.png | wc -c | awk '{ printf "%d", $1 / 1024 }') KiB as Brotli"
+echo "=== build/web/ (bench/web.sh tells what a pupil's device downloads)"
 
 if $serve; then
     echo "=== http://127.0.0.1:8080/ (Ctrl+C ends)"

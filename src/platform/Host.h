@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QSize>
-#include <QSizeF>
-
 class QWidget;
 
 // What the system around the program asks of it beyond Qt. A desktop asks nothing. The browser
@@ -27,10 +24,5 @@ void boxClosed(QWidget &box);
 
 // "Ende": the event loop ends on a desktop; the browser shows its closing page.
 void endRun();
-
-// The scale at which windows of at most `content` fill a page of `page` (both in CSS pixels),
-// keeping their proportions: never below 1, where the page is smaller the windows stay as
-// designed.
-double pageScale(QSizeF page, QSize content);
 
 } // namespace Host

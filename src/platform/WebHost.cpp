@@ -1,11 +1,15 @@
 #include "platform/Host.h"
 
 #include "platform/NativeKey.h"
+#include "widgets/Twips.h"
 
 #include <QCoreApplication>
 #include <QFont>
 #include <QKeyEvent>
+#include <QSizeF>
 #include <QWidget>
+
+#include <algorithm>
 
 #include <emscripten.h>
 #include <emscripten/html5.h>
@@ -16,7 +20,7 @@ namespace {
 // The largest window with the frame the browser build draws around it: the trainers are the
 // widest (7845 twips), the start window the tallest (7485 twips); 4 pixels of border on each
 // side and an 18-pixel title bar.
-constexpr QSize kLargestWindow(7845 / 15 + 8, 7485 / 15 + 30);
+constexpr QSize kLargestWindow(twips(7845) + 8, twips(7485) + 30);
 
 // The page is the program's screen, scaled up where it is larger than the largest window. Qt's
 // wasm plugin takes CSS pixels for its own (it does not follow QT_SCALE_FACTOR with the pointer),
@@ -105,10 +109,12 @@ QString lastKeyCode() {
     return code.isString() ? QString::fromStdString(code.as<std::string>()) : QString();
 }
 
+// The windows fill the page keeping their proportions, never smaller than designed.
 void fitPage() {
     const emscripten::val window = emscripten::val::global("window");
     const QSizeF page(window["innerWidth"].as<double>(), window["innerHeight"].as<double>());
-    scalePage(Host::pageScale(page, kLargestWindow));
+    scalePage(std::max(1.0, std::min(page.width() / kLargestWindow.width(),
+                                     page.height() / kLargestWindow.height())));
 }
 
 class KeyStamp : public QObject {

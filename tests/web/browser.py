@@ -157,12 +157,12 @@ def start_server(folder=None):
     return url, stop
 
 
-def addition_sheet_ok(path):
-    """None when PATH holds a right addition worksheet as copied text, else what is wrong
-    (tests/e2e/worksheet.sh checks it, for every road alike)."""
-    check = subprocess.run(["bash", "-c", 'source "$0"; addition_sheet_ok "$1"',
-                            os.path.join(REPO, "tests", "e2e", "worksheet.sh"), path],
-                           capture_output=True, text=True)
+def worksheet_check(function, *args, text=None):
+    """None when FUNCTION of tests/e2e/worksheet.sh (the check every road uses alike) passes for
+    ARGS, with TEXT on its standard input; else what it says is wrong."""
+    check = subprocess.run(["bash", "-c", 'source "$0"; "$@"',
+                            os.path.join(REPO, "tests", "e2e", "worksheet.sh"), function, *args],
+                           input=text, capture_output=True, text=True)
     return None if check.returncode == 0 else (check.stdout + check.stderr).strip() or "not a sheet"
 
 

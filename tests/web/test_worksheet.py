@@ -27,7 +27,7 @@ with browser.road() as page:
     with open(copied, "w") as out:
         out.write(page.clipboard())
     page.press(Keys.ENTER)
-    why = browser.addition_sheet_ok(copied)
+    why = browser.worksheet_check("addition_sheet_ok", copied)
     if why:
         page.fail("the copied worksheet is not in its layout: " + why)
 
@@ -48,12 +48,10 @@ with browser.road() as page:
         page.fail("no message said where the sheet went")
     page.press(Keys.ENTER)
     text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True)
-    check = subprocess.run(["bash", "-c", 'source "$0"; sheet_is_copy "$1" 1 37 "$2"',
-                            os.path.join(browser.REPO, "tests", "e2e", "worksheet.sh"),
-                            "Schriftliche Addition (Rechenblatt)", copied],
-                           input=text.stdout, capture_output=True, text=True)
-    if check.returncode:
-        page.fail("the downloaded task sheet is not the worksheet line by line:\n" + check.stdout)
+    why = browser.worksheet_check("sheet_is_copy", "Schriftliche Addition (Rechenblatt)", "1",
+                                  "37", copied, text=text.stdout)
+    if why:
+        page.fail("the downloaded task sheet is not the worksheet line by line:\n" + why)
     if program.box_open(page, trainer):
         page.fail("a message box stayed open")
     print("PASS: worksheet in %s: copied in its layout, task sheet downloaded as %s"
