@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time of one pupil entry in the addition trainer window on Qt's offscreen platform: a drop
 // or a key is delivered, judged, counted and shown in the window's controls. The task is fixed
 // so that no entry completes it: every entry is right and no box opens. Each cycle selects the

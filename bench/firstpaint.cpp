@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on the X server of DISPLAY and measures it from outside, with no hook in the
 // program: the time from starting the process until the first paint into one of its windows (the
 // X Damage extension reports the first drawing into a window whose _NET_WM_PID is the process),

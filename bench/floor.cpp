@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the start-up figures: a plain Qt Widgets program with one window as large as the
 // start window, 60 labels and 20 buttons, that quits once its first frame is painted.
 #include <QApplication>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark and prints one table: figure, ours, reference, ratio, target, pass.
 # Figures with a reference measure both side by side in the same run, alternating, and compare
 # medians. Start-up and memory are taken on a private Xvfb + openbox by bench/firstpaint, from

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows one window of the program, built by the program's own window owner with the real
 // platform services, for screenshots and memory figures of windows that a pupil reaches only
 // after many points. "all" opens every window and a worksheet, one after the other.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The browser build's figures: what a pupil's device downloads (Brotli and gzip, as the files are
 # served), and the time from page load to the start window drawn in headless Chromium against a
 # bare Qt for WebAssembly program with one window of the same size, with the tab's memory.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time to draw a worksheet and build its clipboard text, per module, with the program's own
 // generator and clock.
 //

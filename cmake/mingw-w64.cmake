@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 toolchain. The posix-thread variant
 # is the one Qt 6 needs (std::thread, std::mutex).
 set(CMAKE_SYSTEM_NAME Windows)

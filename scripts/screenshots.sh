@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots: starts the real program on a private Xvfb + openbox, clicks
 # through every window as a pupil would, and saves each window with its frame as a PNG. The two
 # games are reached only after many points, so they are shown by bench/showwindow, which builds

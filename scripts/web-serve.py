@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Serves a folder of static files on 127.0.0.1, for trying the browser build and for its tests.
 
     web-serve.py FOLDER [--port N]     (N = 0: any free port)

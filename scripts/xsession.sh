@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private X server with a window manager, for the end-to-end tests' ctest fixture
 # (tests/e2e/session.sh: start_x_session, stop_x_session), the benchmarks and the screenshots.
 # Sourced, not run:

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every folder of src/ includes only itself and the folders below it: a newcomer can read the
 # tree from the bottom up, and nothing low has to be rebuilt or rethought when a window changes.
 # Prints each include that runs up the layers and fails if there is one.

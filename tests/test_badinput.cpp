@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input a pupil or a teacher should never give, given anyway: odd passwords, every key code,
 // data dragged in from other programs, windows closed through their frames in every state, and
 // printer and clipboard failing through the trainer window.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole school morning of random pupils against each trainer window: random drops, clicks,
 // keys, buttons, offers, games, worksheets and answers to every box, with the program's state
 // checked after every single action. SR_LONGSESSION_SEED replays a session, and

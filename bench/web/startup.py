@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Page load to the first window drawn, and the tab's memory, in headless Chromium: the program
 against the bare Qt program of bench-site/, alternating, each run in a fresh profile.
 

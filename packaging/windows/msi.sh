@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the MSI for school IT from the files of the teachers' zip:
 #
 #   msi.sh PAYLOAD_DIR ICON VERSION OUT.msi

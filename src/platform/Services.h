@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The printer and clipboard of this build's system: the desktop's through Qt and the print

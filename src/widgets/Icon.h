@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The program's own pictures, drawn as vector shapes so they stay crisp at any scale.

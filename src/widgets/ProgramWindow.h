@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A top-level window of the program. activated() runs when the window becomes the program's

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # A private print system for end-to-end tests: its own cupsd (run as root) with one PDF printer "PDF"
 # as the default, listening only on a socket of its own. The system's /etc/cups is only copied, never

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end roads as ctest tests, for the Linux program and for the Windows program under Wine.
 #
 # add_x_session_fixture()            the private X server with a window manager (fixture

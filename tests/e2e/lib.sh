@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the end-to-end tests: sourced by every tests/e2e/test_*.sh, which ctest calls with
 # the program's path as $1. They run on the private X server (Xvfb + openbox) that the ctest
 # fixture started (tests/e2e/session.sh), named by E2E_SESSION; whatever DISPLAY says is ignored,

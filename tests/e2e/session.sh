@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The private X session of the end-to-end tests, as a ctest fixture. ctest runs set-up and clean-up
 # as tests of their own, so the X server outlives the set-up: its PIDs and display go into a file
 # that lib.sh and the clean-up read.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Children double-click. A double click on a picture of the start window opens its trainer once:
 # the second click, which lands on whatever button of the trainer lies under the mouse ("+ +",
 # "Lücke", "Blatt"), does nothing. The trainer shows a fresh single task with no worksheet and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A pupil solves a gap task of the addition trainer with the keyboard: "Lücke" shows the gap
 # panel over the grid; a click on an empty number field puts the key symbol on it, typed digits
 # are judged until the right one stands in the field. When the last gap is filled the task is

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A digit key counts by the key, whatever the keyboard layout makes of it: on German, Swiss, US,
 # French and Belgian keyboards the key that carries digit d on the main row enters d pressed
 # alone and with Shift (AZERTY keeps the digits on Shift); with AltGr on the German one too. The

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program needs no network and keeps nothing: through a session of entries, copying, printing
 # and the exit question it never opens an internet socket, connects only to local sockets (the X
 # server, the print system, D-Bus) and writes no file outside the temporary and runtime folders.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The 50th point offers the number-catch game: the pupil drops the right ones digit of a task
 # again and again (each drop is a point), clicks the offer, confirms the announcement, moves the
 # "+" with the cursor keys, leaves with Escape and "Ja" and is back on the start window.

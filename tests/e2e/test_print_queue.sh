@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's printer hands a solution sheet to the system's default print queue, and the
 # document the queue receives reads as that sheet; while the queue rejects jobs, the printer says
 # that the job was not taken; where the sheet cannot be written for the queue, the printer says

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The exit picture asks before it ends the program: "Nein" keeps it running, "Ja" ends it.
 source "$(dirname "$0")/lib.sh"
 

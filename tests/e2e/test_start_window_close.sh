@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Closing the start window through the window manager ends the program without a question.
 source "$(dirname "$0")/lib.sh"
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A pupil drags digit tiles onto the ones cell of the addition trainer's result row: a wrong tile
 # brings "Fehler", stands in the cell while the box is open, is gone after OK and counts an error;
 # the right tile brings no box, stays and counts a point.

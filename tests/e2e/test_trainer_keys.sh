@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A pupil clicks the empty tens cell of the subtraction trainer's result row: the key symbol
 # covers it. Typed digits are judged at once; wrong ones bring "Fehler" and leave the key symbol
 # where it is, the right one brings no box, ends the selection and stays in the cell.

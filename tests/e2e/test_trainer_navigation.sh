@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "Plus" on the start window hands over to the addition trainer; its "Ende" hands back.
 source "$(dirname "$0")/lib.sh"
 

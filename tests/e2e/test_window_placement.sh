@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Windows stand where the centring rule puts them, frame included, from their first opening on,
 # the start window too, which opens before the program has seen any frame:
 # Left = (screen width - outer width) / 2, Top = (screen height - outer height) / 2 (the info

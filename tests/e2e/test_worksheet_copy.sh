@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A teacher opens a worksheet in the addition trainer and copies it; another program reads it
 # from the clipboard: task half, two empty lines, solution half, every line in the worksheet's
 # layout, every sum right, each line ended by CR LF (or by LF where E2E_CLIPBOARD_LINE_END says

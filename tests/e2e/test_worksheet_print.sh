@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A teacher copies the worksheet of the addition trainer to the clipboard, where another program
 # reads it, and prints past the printer lock on the default printer: while its queue rejects jobs
 # the task sheet is reported as not printed; once it takes them again, the solution sheet is

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Helpers for driving a trainer window; source after lib.sh. A test cannot read the task, so it
 # finds a field's digit by trying: a digit that brings no "Fehler" box is the right one.

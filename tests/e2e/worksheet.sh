@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Reads an addition worksheet copied to the clipboard and checks it line by line against the
 # worksheet's layout: the task half, two empty lines, the solution half; five blocks of six

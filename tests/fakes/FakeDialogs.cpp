@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fakes/FakeDialogs.h"
 
 Dialogs::Answer FakeDialogs::message(const QString &text, const QString &title, Buttons buttons,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` of the build tree puts the program, its desktop entry, its AppStream metainfo
 # and its scalable icon in place under one id, and the desktop tools accept both files.
 #

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The browser roads' harness: the program's page in Chromium or WebKitGTK on the private X session.
 
 A road is a Python script run with Debian's /usr/bin/python3 (it has Selenium and PIL) that ctest

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program's windows on the page, for the browser roads: where they stand and how to reach
 their controls by the layout's twips, and whether a message box is open.
 

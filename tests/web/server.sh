@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The browser roads' web server, as a ctest fixture: scripts/web-serve.py on the built site, on a
 # free port of 127.0.0.1. It outlives the set-up test, so its address and PID go into files that
 # the roads (WEB_URL_FILE) and the clean-up read.

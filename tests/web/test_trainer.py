@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A pupil on an iPad or a Chromebook: the start window at its size in the middle of the page with
 nothing parked beside it; "Plus" opens the addition trainer; digit tiles dragged onto the result
 row with the mouse and with a finger are judged, a wrong one with the "Fehler" box that closes

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A teacher in the browser: the worksheet of the addition trainer copied to the clipboard, where
 another program reads it in the worksheet's layout with every sum right; the task sheet, past the
 printer lock, downloaded as a PDF that holds every line of the task half."""

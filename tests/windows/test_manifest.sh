@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The .exe carries exactly one application manifest, where Windows looks for it (resource type
 # 24, id 1), and it says what the program is: made for Windows 10 and 11, sharp at every
 # monitor's scale, drawn with the current common controls, started without an administrator

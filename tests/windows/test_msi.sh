@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A school's IT deploys the MSI silently: it installs per machine under Program Files with a
 # Start-menu entry and one "Apps & Features" entry (version, publisher, icon); the program started
 # from that entry copies an exact worksheet; a newer MSI replaces it (one entry remains, with the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a Windows PC without a printer a teacher prints a task sheet: it is saved as a PDF file in the
 # Documents folder, and the message names that file as Windows writes paths, with backslashes.
 # Then the PC's default printer is a network printer whose server is off: the solution sheet is

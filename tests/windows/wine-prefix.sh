@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private Wine prefix for the tests: `wine-prefix.sh setup DIR [DPI]` makes it (Wine's first
 # start takes a while, so it is done once, before the tests), with the display at DPI dots per
 # inch (96, the default, is 100 %; 120 is 125 %, 144 is 150 %); `wine-prefix.sh cleanup DIR` ends

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the Windows program under Wine, in the prefix that the test set-up made, as a teacher
 # starts the copied .exe on a classroom PC. The end-to-end tests take this script as the program.
 set -euo pipefail
