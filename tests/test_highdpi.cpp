@@ -1,6 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/Form0.h"
 #include "app/QUVLABEL.h"
 #include "fakes/FakeTimer.h"
+#include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
 #include "games/Form4.h"
 #include "games/Modul1.h"
@@ -156,6 +160,15 @@ private Q_SLOTS:
         QCOMPARE(font.italic(), italic);
         QCOMPARE(font.styleHint(),
                  family == QStringLiteral("Courier New") ? QFont::TypeWriter : QFont::SansSerif);
+    }
+
+    // The licence notice and the other texts of the info window, drawn at the screen's scale.
+    void infoWindowTextsFitTheirLabels() {
+        TestPlatform p;
+        QUVLABEL info(p.platform);
+        info.show();
+        info.activated();
+        LayoutCheck::labelsShowTheirWholeText(&info);
     }
 
     void pictureBoxIconsArePaintedAtTheScreensDensity_data() {

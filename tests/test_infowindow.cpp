@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/QUVLABEL.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
@@ -89,11 +92,22 @@ private Q_SLOTS:
         QVERIFY(label->text().contains(QStringLiteral("schriftlich-rechnen")));
     }
 
-    void noticeReservesTheRights() {
+    // The notice a user of free software is owed: the licence, no warranty, where licence and
+    // source are; then a copyright line that leaves the licence's rights standing.
+    void noticeNamesTheLicenceAndTheAuthors() {
         showActivated();
-        QVERIFY(control<QLabel>("Bezeichnung6")
-                    ->text()
-                    .endsWith(QStringLiteral("\nAlle Rechte vorbehalten.")));
+        const QStringList lines = control<QLabel>("Bezeichnung6")->text().split(QLatin1Char('\n'));
+        for (const char *phrase : {"Freeware", "freie Software", "GNU GPL 3 oder später",
+                                   "ohne jede Gewährleistung", "Lizenz und Quelltext"}) {
+            QVERIFY2(lines[0].contains(QString::fromUtf8(phrase)), phrase);
+        }
+        QVERIFY(lines[1].startsWith(QStringLiteral("© ")));
+        QVERIFY(!lines[1].contains(QStringLiteral("vorbehalten")));
+    }
+
+    void everyTextFitsItsLabel() {
+        showActivated();
+        LayoutCheck::labelsShowTheirWholeText(info.get());
     }
 
     void textsNameNoExternalAddress() {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/QUVLABEL.h"
 
 #include "platform/LayoutFont.h"
@@ -58,9 +61,12 @@ QUVLABEL::QUVLABEL(Platform &platform) : platform_(platform) {
 
 void QUVLABEL::activated() {
     placeOnScreen(*this, platform_.screen, 4);
+    // Free of charge and free software: the licence, the missing warranty and where licence and
+    // source are, then the authors' copyright, which the licence leaves with them.
     bezeichnung6_->setText(QtDialogs::displayText(
-        QStringLiteral("Freeware – schriftlich-rechnen, freie Lernsoftware\r\nAlle Rechte "
-                       "vorbehalten.")));
+        QStringLiteral("schriftlich-rechnen ist Freeware und freie Software unter der GNU GPL 3 "
+                       "oder später, ohne jede Gewährleistung. Lizenz und Quelltext liegen ihm "
+                       "bei.\r\n© 2026 Schriftlich-rechnen-Team")));
     bezeichnung7_->setText(QtDialogs::displayText(
         QStringLiteral("schriftlich-rechnen · 2026\r\nKontakt: siehe Projektseite")));
 }

@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "widgets/Twips.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QRect>
 #include <QTest>
 #include <QWidget>
@@ -46,6 +51,18 @@ inline void compareCurrentRow(const QWidget *window) {
     const QRect fromTwips = twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
                                       twipsGeometry.height());
     QCOMPARE(geometry, fromTwips);
+}
+
+// Every label of the window shows its whole text: wrapped where the label wraps, no line wider
+// and no text taller than the label, in the label's own font.
+inline void labelsShowTheirWholeText(const QWidget *window) {
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        const QRect room = label->contentsRect();
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect needed = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
+        QVERIFY2(room.contains(needed),
+                 qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
+    }
 }
 
 } // namespace LayoutCheck
