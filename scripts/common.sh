@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./run and ./test: the Debian packages the project needs and how to get them.
 # Sourced, not run.
 
@@ -25,12 +27,52 @@ WEB_PACKAGES=(cmake ninja-build qt6-base-dev qt6-translations-l10n emscripten dp
 # Ghostscript to read what Wine's printer driver spools, icoutils and xmllint to read the
 # manifest in its resources, unzip to open its packages and openssl for a throw-away signing
 # certificate; the browser build with Chromium and WebKitGTK (the engine of Safari) and their
-# WebDriver servers, driven from Debian's Python with Selenium, and PIL to read their screenshots.
+# WebDriver servers, driven from Debian's Python with Selenium, and PIL to read their screenshots;
+# reuse to check that every file names its licence.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth x11-utils x11-xkb-utils xdotool openbox xclip
     cups printer-driver-cups-pdf poppler-utils imagemagick strace clang-format
     desktop-file-utils appstream dpkg-dev lintian libqt6svg6 libx11-dev libxdamage-dev
     "${WINDOWS_PACKAGES[@]}" wine wine64 ghostscript icoutils libxml2-utils unzip openssl
-    "${WEB_PACKAGES[@]}" chromium chromium-driver webkit2gtk-driver python3-selenium python3-pil)
+    "${WEB_PACKAGES[@]}" chromium chromium-driver webkit2gtk-driver python3-selenium python3-pil reuse)
+
+# The two Qts built from Debian's qt6-base source, by their configure flags and toolchain files
+# (the Windows one is ours, in cmake/). The notices of each build print them, so that its Qt can
+# be built again without these scripts. Both take moc and rcc from Debian's Qt.
+QT_HOST_FLAGS=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+
+# Only what the program needs: Core, Gui, Widgets and PrintSupport with the windows platform
+# plugin and the windowsvista style, third-party libraries bundled, linked statically.
+QT_WINDOWS_FLAGS=(
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF
+    -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_doubleconversion=OFF -DFEATURE_jpeg=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_icu=OFF -DFEATURE_glib=OFF
+    # Debian's source lacks wintab.h; its cross patch would build androiddeployqt.
+    -DFEATURE_tabletevent=OFF -DFEATURE_androiddeployqt=OFF
+)
+QT_WINDOWS_TOOLCHAIN=cmake/mingw-w64.cmake
+
+# Only what the program needs: Core, Gui and Widgets with the wasm platform plugin, drawn with
+# WebGL (the wasm compositor needs OpenGL), third-party libraries bundled, linked statically.
+# Asyncify lets exec() loops (message boxes, the password question, dragging) wait inside the
+# browser's event loop. Qt leaves PrintSupport out of this platform by itself.
+QT_WASM_FLAGS=(
+    -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DQT_QMAKE_DEVICE_OPTIONS=QT_EMSCRIPTEN_ASYNCIFY=1
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_optimize_size=ON
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_doubleconversion=OFF -DFEATURE_jpeg=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_icu=OFF -DFEATURE_glib=OFF
+)
+QT_WASM_TOOLCHAIN=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself; any
 # other user is told the one command to run and the script stops.
@@ -117,19 +159,23 @@ build_static_qt() {
     source="$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)"
     echo "=== $label: configuring (log in $work/configure.log)"
     cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        "${QT_HOST_FLAGS[@]}" \
         "$@" >"$work/configure.log" 2>&1 ||
         { tail -n 40 "$work/configure.log"; return 1; }
     echo "=== $label: building (log in $work/build.log; about $duration on two cores)"
     local started=$SECONDS shown=$SECONDS line
-    # Ninja's [done/total] counter, shown once a minute.
-    ninja -C "$work/build" -j"$(nproc)" 2>&1 | tee "$work/build.log" | while IFS= read -r line; do
-        if [[ "$line" =~ ^\[([0-9]+)/([0-9]+)\] ]] && ((SECONDS - shown >= 60)); then
-            shown=$SECONDS
-            echo "    Qt: ${BASH_REMATCH[1]} of ${BASH_REMATCH[2]} steps"
-        fi
-    done
-    ((PIPESTATUS[0] == 0)) || { grep -m 20 -B 5 'FAILED\|error:' "$work/build.log"; return 1; }
+    # Ninja's [done/total] counter, shown once a minute. The pipeline is a condition, so that a
+    # failed build (pipefail) reaches the compiler's first errors instead of ending the script.
+    if ! ninja -C "$work/build" -j"$(nproc)" 2>&1 | tee "$work/build.log" |
+        while IFS= read -r line; do
+            if [[ "$line" =~ ^\[([0-9]+)/([0-9]+)\] ]] && ((SECONDS - shown >= 60)); then
+                shown=$SECONDS
+                echo "    Qt: ${BASH_REMATCH[1]} of ${BASH_REMATCH[2]} steps"
+            fi
+        done; then
+        grep -m 20 -B 5 'FAILED\|error:' "$work/build.log"
+        return 1
+    fi
     cmake --install "$work/build" >"$work/install.log" 2>&1 ||
         { tail -n 20 "$work/install.log"; return 1; }
     touch "$prefix/.complete"

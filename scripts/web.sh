@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program for the browser (WebAssembly) into a folder of static files that any web
-# server can serve, for iPads and Chromebooks:
+# server can serve, for iPads and Chromebooks, with its licence, notices and exact source:
 #
 #   scripts/web.sh            ->  build/web/
 #   scripts/web.sh --serve    ->  the same, then served on http://127.0.0.1:8080/ (Ctrl+C ends)
@@ -27,22 +29,7 @@ ensure_packages "${WEB_PACKAGES[@]}"
 SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
 export SOURCE_DATE_EPOCH
 
-# Only what the program needs: Core, Gui and Widgets with the wasm platform plugin, drawn with
-# WebGL (the wasm compositor needs OpenGL), third-party libraries bundled, linked statically.
-# Asyncify lets exec() loops (message boxes, the password question, dragging) wait inside the
-# browser's event loop. Qt leaves PrintSupport out of this platform by itself.
-QT_FLAGS=(
-    -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DQT_QMAKE_DEVICE_OPTIONS=QT_EMSCRIPTEN_ASYNCIFY=1
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_optimize_size=ON
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
-    -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF -DFEATURE_printsupport=OFF
-    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
-    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
-    -DFEATURE_system_doubleconversion=OFF -DFEATURE_jpeg=OFF -DFEATURE_zstd=OFF
-    -DFEATURE_icu=OFF -DFEATURE_glib=OFF
-)
-QT_PREFIX="$(qt_cache_prefix wasm "${QT_FLAGS[@]}")"
+QT_PREFIX="$(qt_cache_prefix wasm "${QT_WASM_FLAGS[@]}")"
 
 # Debian's Emscripten lives in /usr/share/emscripten with its commands in /usr/bin; Qt's toolchain
 # looks for the SDK's layout ($EMSDK/.emscripten, $EMSDK/upstream/emscripten/emcc). This folder of
@@ -70,8 +57,7 @@ make_emsdk() {
 
 make_emsdk
 build_static_qt "Qt for WebAssembly" "$QT_PREFIX" "ten minutes" \
-    -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
-    "${QT_FLAGS[@]}"
+    -DCMAKE_TOOLCHAIN_FILE="$QT_WASM_TOOLCHAIN" "${QT_WASM_FLAGS[@]}"
 
 # The program against that Qt, through the web preset, which finds it by a link in build/.
 mkdir -p build

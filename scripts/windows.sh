@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Cross-builds the program for 64-bit Windows into one portable .exe, a zip for teachers, an MSI
-# for school IT and the kit to relink the program against another Qt:
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Cross-builds the program for 64-bit Windows into one portable .exe, a zip for teachers and an
+# MSI for school IT, with the exact source beside them:
 #
 #   scripts/windows.sh        ->  build/windows/schriftlich-rechnen.exe
 #                                 build/windows/schriftlich-rechnen-windows.zip
 #                                 build/windows/schriftlich-rechnen.msi
-#                                 build/windows/schriftlich-rechnen-windows-relink.zip
+#                                 build/windows/schriftlich-rechnen-VERSION-source.tar.gz
 #
 # SR_SIGN_PKCS12 and SR_SIGN_PASSWORD_FILE (and SR_SIGN_TIMESTAMP_URL) sign the .exe in the zip
 # and the MSI; see packaging/windows/package.sh. The same sources give the same files: every
@@ -23,27 +25,12 @@ ensure_packages "${WINDOWS_PACKAGES[@]}"
 SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
 export SOURCE_DATE_EPOCH
 
-# Only what the program needs: Core, Gui, Widgets and PrintSupport with the windows platform
-# plugin and the windowsvista style, third-party libraries bundled, linked statically.
-QT_FLAGS=(
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
-    -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF
-    -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF
-    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
-    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
-    -DFEATURE_system_doubleconversion=OFF -DFEATURE_jpeg=OFF -DFEATURE_zstd=OFF
-    -DFEATURE_icu=OFF -DFEATURE_glib=OFF
-    # Debian's source lacks wintab.h; its cross patch would build androiddeployqt.
-    -DFEATURE_tabletevent=OFF -DFEATURE_androiddeployqt=OFF
-)
 
-QT_PREFIX="$(qt_cache_prefix mingw64 "${QT_FLAGS[@]}")"
+QT_PREFIX="$(qt_cache_prefix mingw64 "${QT_WINDOWS_FLAGS[@]}")"
 
 build_qt() {
     build_static_qt "Qt for Windows" "$QT_PREFIX" "half an hour" \
-        -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64.cmake" "${QT_FLAGS[@]}"
+        -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/$QT_WINDOWS_TOOLCHAIN" "${QT_WINDOWS_FLAGS[@]}"
 }
 
 # The program against that Qt, through the windows preset, which finds it by a link in build/.

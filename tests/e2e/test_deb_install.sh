@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPack builds a Debian package whose dependencies are Debian's Qt packages and libcups, which the
 # program opens to print, and that Debian's checker, lintian, passes without an error or a
-# warning; unpacked into a scratch root, the installed program starts and shows its start window.
+# warning; its exact source lies beside it; unpacked into a scratch root, the installed program
+# starts and shows its start window.
 source "$(dirname "$0")/lib.sh"
 
 BUILD="$(dirname "$PROGRAM")"
@@ -31,12 +34,16 @@ for file in usr/bin/schriftlich-rechnen usr/share/applications/$ID.desktop \
     usr/share/man/man6/schriftlich-rechnen.6.gz usr/share/man/de/man6/schriftlich-rechnen.6.gz; do
     [[ -e "$root/$file" ]] || fail "the package lacks $file"
 done
-# The terms in the copyright file are LICENSE word for word.
+# Our files under the GPL 3 or later, and their exact source beside the package, named in the
+# copyright file.
 copyright="$root/usr/share/doc/schriftlich-rechnen/copyright"
-terms="$(dirname "$0")/../../LICENSE"
-diff <(sed -n '/^License: LicenseRef-schriftlich-rechnen$/,/^$/p' "$copyright" | sed '1d; /^$/d; s/^ //; s/^\.$//') \
-    "$terms" >/dev/null ||
-    fail "the copyright file does not hold LICENSE as it is"
+sed -n '/^Files: \*$/,/^$/p' "$copyright" | grep -qx 'License: GPL-3+' ||
+    fail "the copyright file does not put the program under the GPL-3+"
+source_archive="$(ls "$SCRATCH"/schriftlich-rechnen-*-source.tar.gz 2>/dev/null)"
+[[ -n "$source_archive" ]] || fail "no source archive beside the package"
+grep -qF " ${source_archive##*/}, published beside it." "$copyright" ||
+    fail "the copyright file does not name ${source_archive##*/}"
+bash "$(dirname "$0")/../source-archive.sh" "$source_archive" || fail "the source archive is not the tree"
 
 PROGRAM="$root/usr/bin/schriftlich-rechnen"
 open_start_window

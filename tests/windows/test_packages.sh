@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What scripts/windows.sh publishes holds what it must: the teachers' zip and the MSI carry the
-# built .exe with the terms (LICENSE, word for word) and the notices of every part by other
-# authors, in Windows' line ends; and the relinking kit, linked against the Qt that was used,
-# gives the published .exe byte for byte.
+# built .exe with the licence (LICENSE, word for word) and the notices of every part by other
+# authors that the .exe links, in Windows' line ends; the exact source lies beside them.
 #
 #   test_packages.sh BUILD_DIR
 set -uo pipefail
@@ -28,19 +29,10 @@ done
 diff <(tr -d '\r' <"$work/zip/LICENSE.txt") "$repo/LICENSE" >/dev/null ||
     fail "LICENSE.txt is not LICENSE"
 
-# The notices name the Qt that was linked, where its source is, and carry every licence in full.
-notices="$(tr -d '\r' <"$work/zip/THIRD-PARTY-NOTICES.txt")"
-qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
-for line in "1. Qt $qt_version" "apt-get source qt6-base=$qt_version" \
-    "4. MinGW-w64 runtime (C runtime start-up code, winpthreads)" \
-    "5. GCC runtime libraries (libgcc, libstdc++)" \
-    "GNU LESSER GENERAL PUBLIC LICENSE" "GNU GENERAL PUBLIC LICENSE" \
-    "GCC RUNTIME LIBRARY EXCEPTION" "Data Compression Library (zlib), version 1.2.13" \
-    "LibPNG, version 1.6.39" "Freetype 2, version 2.12.1" "HarfBuzz-NG, version 4.2.1" \
-    "PCRE2, version 10.40" "MD4C, version 0.4.8"; do
-    grep -qF -- "$line" <<<"$notices" || fail "the notices lack \"$line\""
-done
-! grep -q '@[A-Z_]*@' <<<"$notices" || fail "the notices hold an unfilled placeholder"
+bash "$repo/tests/notices.sh" "$work/zip/THIRD-PARTY-NOTICES.txt" "$build/schriftlich-rechnen.map" \
+    "$build" "$build/schriftlich-rechnen-"*-source.tar.gz || fail "the notices are incomplete"
+bash "$repo/tests/source-archive.sh" "$build/schriftlich-rechnen-"*-source.tar.gz ||
+    fail "the source archive is not the tree"
 
 # The MSI installs the very same files.
 (cd "$work" && mkdir msi && cd msi && msiextract "$build/schriftlich-rechnen.msi" >/dev/null) ||
@@ -60,12 +52,4 @@ table Directory | grep -q $'^INSTALLDIR\tProgramFiles64Folder\t' ||
 [[ "$(table CustomAction | sed 1,3d)" == "" ]] || fail "the MSI has custom actions"
 ! table InstallExecuteSequence | grep -q 'Reboot' || fail "the MSI asks for a reboot"
 
-# Relinked against the Qt it was built with, the kit gives the published .exe.
-unzip -q "$build/schriftlich-rechnen-windows-relink.zip" -d "$work/kit" || fail "no relinking kit"
-kit="$work/kit/schriftlich-rechnen-windows-relink"
-[[ -f "$kit/RELINK.txt" && -f "$kit/LICENSE.txt" ]] || fail "the kit lacks its read-me or the terms"
-qt="$(readlink -f "$(sed -n 's/^Qt6_DIR:PATH=//p' "$build/CMakeCache.txt")/../../..")"
-"$kit/relink.sh" "$qt" >"$work/relink.log" 2>&1 || { cat "$work/relink.log" >&2; fail "relink.sh failed"; }
-cmp -s "$kit/schriftlich-rechnen.exe" "$build/schriftlich-rechnen.exe" ||
-    fail "the relinked .exe differs from the published one"
 echo "PASS: packages"

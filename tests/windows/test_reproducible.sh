@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Anyone can check that a published .exe, zip, MSI or .deb comes from these sources: two clean
 # copies of the tree, in different folders and built minutes apart, give the same bytes. The
 # static Qt for Windows comes from the cache both times and is not compared.
@@ -17,22 +19,25 @@ fail() {
 SOURCE_DATE_EPOCH="$(git -C "$source_dir" log -1 --format=%ct)" || fail "no commit in $source_dir"
 export SOURCE_DATE_EPOCH
 WINDOWS_FILES=(schriftlich-rechnen.exe schriftlich-rechnen-windows.zip schriftlich-rechnen.msi
-    schriftlich-rechnen-windows-relink.zip)
+    schriftlich-rechnen-*-source.tar.gz)
 
-# build DIR: the tree as it stands (committed or not, without build output) copied to DIR, and
-# the Windows program with its packages and the Debian package built there.
+# build DIR: the tree as it stands (committed or not, without build output) copied to DIR with
+# its history, which the source archive is made from, and the Windows program with its packages
+# and the Debian package built there.
 build() {
     local tree="$1"
     mkdir -p "$tree"
     (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard |
         xargs -0 cp --parents -t "$tree") || fail "cannot copy the tree to $tree"
+    cp -a "$(git -C "$source_dir" rev-parse --absolute-git-dir)" "$tree/.git" ||
+        fail "cannot copy the history to $tree"
     (cd "$tree" && bash scripts/windows.sh) >"$tree.log" 2>&1 ||
         { tail -n 30 "$tree.log" >&2; fail "the Windows build in $tree failed"; }
     (cd "$tree" && cmake --preset release -DBUILD_TESTING=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON &&
         cmake --build --preset release -j"$(nproc)" --target schriftlich-rechnen debian-docs &&
         cpack -G DEB --config build/release/CPackConfig.cmake -B "$tree/deb") >>"$tree.log" 2>&1 ||
         { tail -n 30 "$tree.log" >&2; fail "the Debian package in $tree failed"; }
-    (cd "$tree" && sha256sum "${WINDOWS_FILES[@]/#/build/windows/}" deb/schriftlich-rechnen_*.deb) \
+    (cd "$tree" && sha256sum ${WINDOWS_FILES[@]/#/build/windows/} deb/schriftlich-rechnen[_-]*) \
         >"$tree.sums" || fail "artefacts missing in $tree"
 }
 
