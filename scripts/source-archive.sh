@@ -19,8 +19,12 @@ version="$(sed -n 's/^project(schriftlich-rechnen VERSION \([0-9.]*\) .*/\1/p' C
 name="schriftlich-rechnen-$version"
 # git archive dates every entry by its commit. A commit of the work tree's tracked files, on top
 # of HEAD, by a fixed author at SOURCE_DATE_EPOCH, is the same object whenever the tree is.
-tree="$(git stash create)"
-tree="$(git rev-parse "${tree:-HEAD}^{tree}")"
+# The tracked files as the work tree has them, staged in a copy of the index (the tree's own
+# index is left alone).
+index="$(mktemp)"
+trap 'rm -f "$index"' EXIT
+cp "$(git rev-parse --git-path index)" "$index"
+tree="$(GIT_INDEX_FILE="$index" git add -u && GIT_INDEX_FILE="$index" git write-tree)"
 commit="$(git rev-parse HEAD)"
 if [[ "$tree" != "$(git rev-parse "HEAD^{tree}")" ]]; then
     commit="$commit (with changes not yet committed)"
