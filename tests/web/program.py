@@ -5,9 +5,16 @@ their controls by the layout's twips, and whether a message box is open.
 
 The browser build draws every window into one canvas with a frame of its own (a 4-pixel border
 and an 18-pixel title bar), scaled by the factor the page names in window.srPageScale.
+
+A field's digit is read from its picture (Window.digit): its strokes, cut to their box, are
+compared with the digit tiles' own by holes (a 0, 4, 6 and 9 have one, an 8 two) and then by how
+far each stroke lies from the other's, so a thinner or larger face of the same digit still
+matches and a 3 is never taken for a 5.
 """
 
 import time
+
+from PIL import Image
 
 # The client areas in twips (15 to a pixel): the start window and the addition trainer.
 START = (6390, 7485)
@@ -20,6 +27,7 @@ class Window:
 
     def __init__(self, page, size, left, top, image):
         self.page, self.size, self.left, self.top = page, size, left, top
+        self.tiles = None
         self.scale = page.js("return window.srPageScale")
         # The colour of an active window's title bar: most of the pixels of the title row.
         self.title_row = round(top + self.scale * (BORDER + TITLE / 2))
@@ -34,10 +42,24 @@ class Window:
     def at(self, x, y):
         """The page position of twips X, Y of the client area."""
         return (self.left + self.scale * (BORDER + x / 15),
-                self.top + self.scale * (3 * BORDER + TITLE + y / 15))
+                self.top + self.scale * (2 * BORDER + TITLE + y / 15))
 
     def click(self, x, y, touch=False):
         self.page.click(*self.at(x, y), touch=touch)
+
+    def digit(self, x, y, width=495, height=495):
+        """The digit shown in the field at twips X, Y, or None for an empty field."""
+        strokes = _strokes(self.shot(x, y, width, height))
+        if strokes is None:
+            return None
+        if self.tiles is None:
+            # The trainer's tiles 0..9 (Top 4560, Left 960 + 600 x digit), inside their frames.
+            self.tiles = [_strokes(self.shot(1035 + 600 * d, 4635, 345, 345)) for d in range(10)]
+        fits = [(_distance(strokes[1], tile[1]), d)
+                for d, tile in enumerate(self.tiles) if tile[0] == strokes[0]]
+        if not fits:
+            self.page.fail("a field at %d,%d shows a sign that is no digit" % (x, y))
+        return min(fits)[1]
 
     def shot(self, x, y, width, height):
         """The picture of a field of the client area, by twips."""
@@ -82,3 +104,70 @@ def wait_box(page, window, seconds=2.0):
             return True
         time.sleep(0.2)
     return False
+
+
+def _strokes(picture):
+    """The number of holes and a 20 x 28 mask of the strokes of PICTURE (what differs from its
+    commonest colour: dark blue on blue, turquoise on blue, black on grey), cut to their box; None
+    when nothing differs more than anti-aliasing does."""
+    rgb = picture.convert("RGB")
+    background = max(rgb.getcolors(rgb.width * rgb.height))[1]
+    away = Image.new("L", rgb.size)
+    away.putdata([min(255, sum(abs(c - b) for c, b in zip(colour, background)))
+                  for colour in rgb.getdata()])
+    farthest = away.getextrema()[1]
+    if farthest < 96:
+        return None
+    mask = away.point(lambda v: 255 if v > farthest / 2 else 0)
+    mask = mask.crop(mask.getbbox())
+    return _holes(mask), mask.resize((20, 28), Image.BILINEAR).point(lambda v: 255 if v > 127 else 0)
+
+
+def _holes(mask):
+    """The blank regions of MASK that do not reach its edge."""
+    width, height = mask.size
+    ink = mask.load()
+    seen, holes = set(), 0
+    for start in ((x, y) for y in range(height) for x in range(width)):
+        if ink[start] or start in seen:
+            continue
+        seen.add(start)
+        stack, open_ = [start], False
+        while stack:
+            x, y = stack.pop()
+            open_ = open_ or x in (0, width - 1) or y in (0, height - 1)
+            for near in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
+                if 0 <= near[0] < width and 0 <= near[1] < height and not ink[near] \
+                        and near not in seen:
+                    seen.add(near)
+                    stack.append(near)
+        holes += not open_
+    return holes
+
+
+def _steps_to_ink(mask):
+    """For every point of MASK, the steps to its nearest stroke point (two sweeps each way)."""
+    width, height = mask.size
+    ink = mask.load()
+    far = [[0 if ink[x, y] else width + height for x in range(width)] for y in range(height)]
+    for _ in range(2):
+        for y in range(height):
+            for x in range(width):
+                far[y][x] = min(far[y][x], far[y - 1][x] + 1 if y else far[y][x],
+                                far[y][x - 1] + 1 if x else far[y][x])
+        for y in reversed(range(height)):
+            for x in reversed(range(width)):
+                far[y][x] = min(far[y][x], far[y + 1][x] + 1 if y < height - 1 else far[y][x],
+                                far[y][x + 1] + 1 if x < width - 1 else far[y][x])
+    return far
+
+
+def _distance(a, b):
+    """How far the strokes of two masks lie from each other: the squared steps from each stroke
+    point of one to the nearest of the other, both ways."""
+    total = 0
+    for one, other in ((a, b), (b, a)):
+        far, ink = _steps_to_ink(other), one.load()
+        total += sum(far[y][x] ** 2 for y in range(one.size[1]) for x in range(one.size[0])
+                     if ink[x, y])
+    return total

@@ -1,10 +1,12 @@
 # SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A pupil on an iPad or a Chromebook: the start window at its size in the middle of the page with
-nothing parked beside it; "Plus" opens the addition trainer; digit tiles dragged onto the result
-row with the mouse and with a finger are judged, a wrong one with the "Fehler" box that closes
-again (the page keeps answering); a digit typed with Shift held counts by its key; "Ende" leaves
-a closing page, not a dead one."""
+nothing parked beside it; "Plus" opens the addition trainer; its task is read from the window and
+each result digit judged by its sum: a tile dropped with the mouse and with a finger, and a digit
+typed with Shift held (it counts by its key), is refused with the "Fehler" box when it is wrong (the
+box closes again and the page keeps answering) and stays in its cell when it is right; the last
+right digit solves the task and the next one is drawn; "Ende" leaves a closing page, not a dead
+one."""
 
 import browser
 import program
@@ -12,7 +14,8 @@ from selenium.webdriver.common.keys import Keys
 
 CELL = 495
 RESULT_Y = 3720
-COLUMNS = {"ones": 4800, "tens": 4200, "hundreds": 3600}
+COLUMNS = {"thousands": 3000, "hundreds": 3600, "tens": 4200, "ones": 4800}
+ROWS = (1680, 2400)
 TILE_Y = 4560
 
 
@@ -20,21 +23,47 @@ def tile(digit):
     return 960 + 600 * digit + CELL / 2, TILE_Y + CELL / 2
 
 
-def find_right(page, trainer, column, enter):
-    """Enters 0..9 with ENTER(digit) into the result cell of COLUMN until one is taken. Every
-    refused one must bring the "Fehler" box, which Enter closes. The digit taken."""
-    empty = trainer.shot(COLUMNS[column], RESULT_Y, CELL, CELL)
-    for digit in range(10):
-        enter(digit)
+def number(trainer, row):
+    digits = [trainer.digit(COLUMNS[column], row) for column in ("hundreds", "tens", "ones")]
+    if None in digits:
+        trainer.page.fail("the task's row at %d shows %s, not a three-digit number" % (row, digits))
+    return int("".join(map(str, digits)))
+
+
+def result_digits(trainer):
+    return {column: trainer.digit(x, RESULT_Y) for column, x in COLUMNS.items()}
+
+
+def close_box(page, trainer, what):
+    page.press(Keys.ENTER)
+    if program.wait_box(page, trainer, 0.3) and program.wait_box(page, trainer, 0.3):
+        page.fail("the box after %s did not close: the page is stuck" % what)
+
+
+def enter(page, trainer, column, right, put, last=False):
+    """Puts a wrong digit and then RIGHT into the result cell of COLUMN with PUT(digit). The wrong
+    one must bring the "Fehler" box and leave the cell empty (or selected, under the key symbol,
+    for a key); the right one must stand in its cell without a box, or, as the LAST digit of the
+    task, bring the box that says it is solved."""
+    wrong = (right + 1) % 10
+    put(wrong)
+    if not program.wait_box(page, trainer):
+        page.fail("the wrong %s digit %d (the sum's is %d) brought no \"Fehler\" box"
+                  % (column, wrong, right))
+    close_box(page, trainer, "the wrong %s digit %d" % (column, wrong))
+    if put.dropped and trainer.digit(COLUMNS[column], RESULT_Y) is not None:
+        page.fail("the wrong %s digit %d stayed in its cell" % (column, wrong))
+    put(right)
+    if last:
         if not program.wait_box(page, trainer):
-            if trainer.shot(COLUMNS[column], RESULT_Y, CELL, CELL) == empty:
-                page.fail("the %s digit %d brought no box and does not stand in its cell"
-                          % (column, digit))
-            return digit
-        page.press(Keys.ENTER)
-        if program.wait_box(page, trainer, 0.3) and program.wait_box(page, trainer, 0.3):
-            page.fail("the \"Fehler\" box for %d did not close: the page is stuck" % digit)
-    page.fail("every digit 0..9 was refused in the %s column" % column)
+            page.fail("the last right digit %d did not bring the box of a solved task" % right)
+        close_box(page, trainer, "the solved task")
+        return
+    if program.wait_box(page, trainer, 1.0):
+        page.fail("the right %s digit %d brought a box" % (column, right))
+    shown = trainer.digit(COLUMNS[column], RESULT_Y)
+    if shown != right:
+        page.fail("the right %s digit %d shows as %s in its cell" % (column, right, shown))
 
 
 with browser.road() as page:
@@ -43,23 +72,41 @@ with browser.road() as page:
     # "Plus" (Bild1 at 2880,960, 495 x 495).
     start.click(3127, 1207)
     trainer = program.shown(page, program.TRAINER, "the addition trainer")
+    a, b = number(trainer, ROWS[0]), number(trainer, ROWS[1])
+    total = a + b
+
+    def sum_digit(column):
+        return total // {"thousands": 1000, "hundreds": 100, "tens": 10, "ones": 1}[column] % 10
 
     def drop(column, touch=False):
-        return lambda digit: page.drag(trainer.at(*tile(digit)),
-                                       trainer.at(COLUMNS[column] + CELL / 2, RESULT_Y + CELL / 2),
-                                       touch=touch)
+        def put(digit):
+            page.drag(trainer.at(*tile(digit)),
+                      trainer.at(COLUMNS[column] + CELL / 2, RESULT_Y + CELL / 2), touch=touch)
+        put.dropped = True
+        return put
 
-    find_right(page, trainer, "ones", drop("ones"))
+    def key(column):
+        # The cell clicked once (a refused key keeps it selected), then the digit keys with Shift
+        # held: on this keyboard they give "!", "@", "#" ..., and still count as their digits.
+        trainer.click(COLUMNS[column] + CELL / 2, RESULT_Y + CELL / 2)
+
+        def put(digit):
+            page.press(str(digit), shift=True)
+        put.dropped = False
+        return put
+
+    enter(page, trainer, "ones", sum_digit("ones"), drop("ones"))
     if "touch" in browser.CANNOT[page.engine]:
         print("NOTE: no finger here: " + browser.CANNOT[page.engine]["touch"])
+        enter(page, trainer, "tens", sum_digit("tens"), drop("tens"))
     else:
-        find_right(page, trainer, "tens", drop("tens", touch=True))
-
-    # The hundreds cell clicked once (a refused key keeps it selected), then the digit keys with
-    # Shift held: on this keyboard they give "!", "@", "#" ..., and still count as the digits of
-    # their keys.
-    trainer.click(COLUMNS["hundreds"] + CELL / 2, RESULT_Y + CELL / 2)
-    find_right(page, trainer, "hundreds", lambda digit: page.press(str(digit), shift=True))
+        enter(page, trainer, "tens", sum_digit("tens"), drop("tens", touch=True))
+    enter(page, trainer, "hundreds", sum_digit("hundreds"), key("hundreds"), last=total < 1000)
+    if total >= 1000:
+        enter(page, trainer, "thousands", 1, key("thousands"), last=True)
+    if set(result_digits(trainer).values()) != {None}:
+        page.fail("after %d + %d = %d was solved, the result row still shows %s"
+                  % (a, b, total, result_digits(trainer)))
 
     # "Ende" (Befehl1 at 960,120, 855 x 495) goes back to the start window; its "Ende" (Bild3 at
     # 960,960) asks with "Nein" as the default: Tab to "Ja", the space bar presses it, and the
@@ -74,5 +121,6 @@ with browser.road() as page:
     page.wait("!document.getElementById('message').hidden && "
               "document.getElementById('status').textContent.includes('beendet')",
               "\"Ende\" did not leave the closing page")
-    print("PASS: trainer in %s: tiles by mouse%s, keys with Shift, closing page"
-          % (page.engine, "" if "touch" in browser.CANNOT[page.engine] else " and finger"))
+    print("PASS: trainer in %s: %d + %d = %d by tiles (mouse%s) and keys with Shift, closing page"
+          % (page.engine, a, b, total,
+             "" if "touch" in browser.CANNOT[page.engine] else " and finger"))
