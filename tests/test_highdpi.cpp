@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Form0.h"
 #include "app/QUVLABEL.h"
+#include "app/StartWindow.h"
 #include "fakes/FakeTimer.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
@@ -40,7 +40,7 @@ struct ShownWindow {
 
     explicit ShownWindow(const QString &name) {
         if (name == QStringLiteral("Form0")) {
-            window = std::make_unique<Form0>(p.platform, p.navigator);
+            window = std::make_unique<StartWindow>(p.platform, p.navigator);
         } else if (name == QStringLiteral("Form1")) {
             window = std::make_unique<Form1>(p.platform, p.navigator);
         } else if (name == QStringLiteral("Form2")) {

@@ -4,8 +4,8 @@
 // keys, buttons, offers, games, worksheets and answers to every box, with the program's state
 // checked after every single action. SR_LONGSESSION_SEED replays a session, and
 // SR_LONGSESSION_ACTIONS sets how many actions each trainer window takes.
-#include "app/Form0.h"
 #include "app/QUVLABEL.h"
+#include "app/StartWindow.h"
 #include "app/Windows.h"
 #include "entry/AnswerField.h"
 #include "entry/KeyInput.h"
@@ -402,7 +402,7 @@ private:
     void scriptDialogs();
     void whileBoxOpen(const FakeDialogs::Shown &box);
 
-    void startWindowActions(Form0 *w, std::vector<Choice> &c);
+    void startWindowActions(StartWindow *w, std::vector<Choice> &c);
     void trainerActions(TrainerWindow *w, std::vector<Choice> &c);
     void infoActions(QUVLABEL *w, std::vector<Choice> &c);
     void numberCatchActions(Form4 *w, std::vector<Choice> &c);
@@ -634,7 +634,7 @@ void Pupil::perform(QWidget *window) {
                        }});
     if (auto *w = qobject_cast<TrainerWindow *>(window)) {
         trainerActions(w, choices);
-    } else if (auto *w = qobject_cast<Form0 *>(window)) {
+    } else if (auto *w = qobject_cast<StartWindow *>(window)) {
         startWindowActions(w, choices);
     } else if (auto *w = qobject_cast<QUVLABEL *>(window)) {
         infoActions(w, choices);
@@ -674,7 +674,7 @@ void Pupil::key(QWidget *window, int code, Qt::KeyboardModifiers modifiers) {
     pressKey(window, code, modifiers);
 }
 
-void Pupil::startWindowActions(Form0 *w, std::vector<Choice> &c) {
+void Pupil::startWindowActions(StartWindow *w, std::vector<Choice> &c) {
     static const char *const pictures[] = {"Bild1", "Bild2", "Bild6"};
     c.push_back({12, "open a trainer", [this, w] {
                      const int m = chance(0.8) ? static_cast<int>(favourite_) : roll(3);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Form0.h"
+#include "app/StartWindow.h"
 #include "fakes/FakeNavigator.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
@@ -57,7 +57,7 @@ class TestStartWindow : public QObject {
     FakeDialogs &dialogs = fakes.dialogs;
     FakeScreen &screen = fakes.screen;
     FakeNavigator navigator;
-    std::unique_ptr<Form0> form;
+    std::unique_ptr<StartWindow> form;
 
     template <class T = QWidget> T *control(const char *name) {
         return LayoutCheck::control<T>(form.get(), name);
@@ -71,7 +71,7 @@ private Q_SLOTS:
         dialogs = FakeDialogs();
         navigator.calls.clear();
         screen.screenGeometry = QRect(0, 0, 1280, 1024);
-        form = std::make_unique<Form0>(fakes.platform, navigator);
+        form = std::make_unique<StartWindow>(fakes.platform, navigator);
         form->activated();
     }
     void cleanup() { form.reset(); }
@@ -88,7 +88,7 @@ private Q_SLOTS:
     void windowIsCentredOnTheScreenWhenCreated() {
         QFETCH(QRect, area);
         screen.screenGeometry = area;
-        Form0 fresh(fakes.platform, navigator);
+        StartWindow fresh(fakes.platform, navigator);
         fresh.show(); // where it stands once shown, in its frame
         const QRect outer = fresh.frameGeometry();
         QCOMPARE(outer.topLeft(), QPoint(area.x() + (area.width() - outer.width()) / 2,
@@ -160,8 +160,8 @@ private Q_SLOTS:
     }
 
     void helpTextIsExact() {
-        QCOMPARE(Form0::hilfetext(), kHilfetext);
-        QCOMPARE(Form0::hilfetext().count(QStringLiteral("\r\n")), 16);
+        QCOMPARE(StartWindow::hilfetext(), kHilfetext);
+        QCOMPARE(StartWindow::hilfetext().count(QStringLiteral("\r\n")), 16);
     }
 
     void helpBoxIsGreenWithAScrollBarAlways() {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/DoubleClick.h"
-#include "app/Form0.h"
 #include "app/QUVLABEL.h"
+#include "app/StartWindow.h"
 #include "app/Windows.h"
 #include "fakes/TestProgram.h"
 #include "games/Form4.h"

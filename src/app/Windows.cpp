@@ -3,8 +3,8 @@
 
 #include "app/Windows.h"
 
-#include "app/Form0.h"
 #include "app/QUVLABEL.h"
+#include "app/StartWindow.h"
 #include "games/Form4.h"
 #include "games/memo.h"
 #include "platform/Host.h"
@@ -42,10 +42,10 @@ TrainerWindow *Windows::trainer(Modul modul) const {
 }
 
 void Windows::showStartWindow() {
-    if (!form0_) {
-        watch(form0_, std::make_unique<Form0>(platform_, *this));
+    if (!startWindow_) {
+        watch(startWindow_, std::make_unique<StartWindow>(platform_, *this));
     }
-    bringToFront(form0_.get());
+    bringToFront(startWindow_.get());
 }
 
 void Windows::showTrainer(Modul modul) {
@@ -153,7 +153,7 @@ void Windows::bringToFront(QWidget *window) {
 }
 
 std::array<QWidget *, 6> Windows::mainWindows() const {
-    return {form0_.get(),       trainers_[0].get(), trainers_[1].get(),
+    return {startWindow_.get(), trainers_[0].get(), trainers_[1].get(),
             trainers_[2].get(), form4_.get(),       memo_.get()};
 }
 

@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-class Form0;
+class StartWindow;
 class Form4;
 class QUVLABEL;
 class QWidget;
@@ -44,7 +44,7 @@ public:
     void quit() override;
 
     // The windows created so far (nullptr where not yet), for tests and tools.
-    Form0 *startWindow() const { return form0_.get(); }
+    StartWindow *startWindow() const { return startWindow_.get(); }
     TrainerWindow *trainer(Modul modul) const;
     QUVLABEL *info() const { return info_.get(); }
     Form4 *numberCatch() const { return form4_.get(); }
@@ -68,7 +68,7 @@ private:
     Timer &gameTimer_;
     DoubleClickFilter doubleClicks_;
     Modul1 modul1_;
-    std::unique_ptr<Form0> form0_;
+    std::unique_ptr<StartWindow> startWindow_;
     std::array<std::unique_ptr<TrainerWindow>, 3> trainers_;
     std::unique_ptr<QUVLABEL> info_;
     // Info windows closed but not yet deleted by the event loop.

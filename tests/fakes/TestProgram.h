@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/Form0.h"
+#include "app/StartWindow.h"
 #include "app/Windows.h"
 #include "fakes/FakeTimer.h"
 #include "fakes/TestPlatform.h"

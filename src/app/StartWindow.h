@@ -13,10 +13,10 @@ struct Platform;
 
 // The start window: the hub the pupil always comes back to. Five picture buttons end the
 // program, show or hide the help text, and open the addition, subtraction and mixed trainers.
-class Form0 : public QWidget, public ProgramWindow {
+class StartWindow : public QWidget, public ProgramWindow {
     Q_OBJECT
 public:
-    Form0(Platform &platform, Navigator &navigator);
+    StartWindow(Platform &platform, Navigator &navigator);
 
     // Form_Activate: every return to the start window refills the help box, which parks it.
     void activated() override;

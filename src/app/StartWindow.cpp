@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Form0.h"
+#include "app/StartWindow.h"
 
 #include "platform/Dialogs.h"
 #include "platform/LayoutFont.h"
@@ -30,7 +30,7 @@ constexpr int kHilfeTop = 2040;
 
 } // namespace
 
-Form0::Form0(Platform &platform, Navigator &navigator)
+StartWindow::StartWindow(Platform &platform, Navigator &navigator)
     : platform_(platform), navigator_(navigator) {
     makeFixedWindow(*this, "Form0", QStringLiteral("Schriftliche Additon und Subtraktion"), 6390,
                     7485, Colors::kFenster, false);
@@ -93,8 +93,8 @@ Form0::Form0(Platform &platform, Navigator &navigator)
     // Text1_Change: any change of the text, the program's own included, parks the box.
     connect(text1_, &QPlainTextEdit::textChanged, this, [this] { hilfeZeigen(false); });
 
-    connect(bild3, &PictureBox::clicked, this, &Form0::bild3Click);
-    connect(bild4, &PictureBox::clicked, this, &Form0::bild4Click);
+    connect(bild3, &PictureBox::clicked, this, &StartWindow::bild3Click);
+    connect(bild4, &PictureBox::clicked, this, &StartWindow::bild4Click);
     connect(bild1, &PictureBox::clicked, this, [this] { navigator_.showTrainer(Modul::Addition); });
     connect(bild2, &PictureBox::clicked, this,
             [this] { navigator_.showTrainer(Modul::Subtraktion); });
@@ -104,7 +104,7 @@ Form0::Form0(Platform &platform, Navigator &navigator)
     placeOnScreen(*this, platform_.screen);
 }
 
-QString Form0::hilfetext() {
+QString StartWindow::hilfetext() {
     static const char *const zeilen[] = {
         "Mit diesem Programm kann die schriftliche Addition und Subtraktion trainiert werden. Das "
         "Ausdrucken von Übungsblättern ist ebenfalls möglich.",
@@ -137,20 +137,20 @@ QString Form0::hilfetext() {
     return text;
 }
 
-void Form0::activated() {
+void StartWindow::activated() {
     hilfetextSetzen();
 }
 
-void Form0::hilfetextSetzen() {
+void StartWindow::hilfetextSetzen() {
     text1_->setPlainText(QtDialogs::displayText(hilfetext()));
 }
 
-void Form0::hilfeZeigen(bool sichtbar) {
+void StartWindow::hilfeZeigen(bool sichtbar) {
     hilfeSichtbar_ = sichtbar;
     text1_->move(twipsPoint(sichtbar ? kHilfeLeftSichtbar : kHilfeLeftGeparkt, kHilfeTop));
 }
 
-void Form0::bild4Click() {
+void StartWindow::bild4Click() {
     if (hilfeSichtbar_) {
         hilfeZeigen(false);
         return;
@@ -159,7 +159,7 @@ void Form0::bild4Click() {
     hilfeZeigen(true);
 }
 
-void Form0::bild3Click() {
+void StartWindow::bild3Click() {
     const Dialogs::Answer answer = platform_.dialogs.message(
         QStringLiteral("Dieses Programm jetzt beenden?\r\r\r"),
         QStringLiteral("Schriftliche Addition und Subtraktion"), Dialogs::Buttons::YesNo,
@@ -169,7 +169,7 @@ void Form0::bild3Click() {
     }
 }
 
-void Form0::closeEvent(QCloseEvent *event) {
+void StartWindow::closeEvent(QCloseEvent *event) {
     // Form_Unload: closing the start window ends the program without a question.
     event->accept();
     navigator_.quit();
