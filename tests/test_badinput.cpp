@@ -3,7 +3,7 @@
 // Input a pupil or a teacher should never give, given anyway: odd passwords, every key code,
 // data dragged in from other programs, windows closed through their frames in every state, and
 // printer and clipboard failing through the trainer window.
-#include "app/QUVLABEL.h"
+#include "app/InfoWindow.h"
 #include "app/StartWindow.h"
 #include "entry/TileMime.h"
 #include "fakes/TestProgram.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/QUVLABEL.h"
+#include "app/InfoWindow.h"
 #include "app/StartWindow.h"
 #include "fakes/FakeTimer.h"
 #include "fakes/LayoutCheck.h"
@@ -48,7 +48,7 @@ struct ShownWindow {
         } else if (name == QStringLiteral("Form3")) {
             window = std::make_unique<Form3>(p.platform, p.navigator);
         } else if (name == QStringLiteral("QUVLABEL")) {
-            window = std::make_unique<QUVLABEL>(p.platform);
+            window = std::make_unique<InfoWindow>(p.platform);
         } else if (name == QStringLiteral("Form4")) {
             window = std::make_unique<Form4>(p.platform, p.navigator, modul1, timer);
         } else {
@@ -165,7 +165,7 @@ private Q_SLOTS:
     // The licence notice and the other texts of the info window, drawn at the screen's scale.
     void infoWindowTextsFitTheirLabels() {
         TestPlatform p;
-        QUVLABEL info(p.platform);
+        InfoWindow info(p.platform);
         info.show();
         info.activated();
         LayoutCheck::labelsShowTheirWholeText(&info);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/QUVLABEL.h"
+#include "app/InfoWindow.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
 #include "widgets/ClickableLabel.h"
@@ -19,7 +19,7 @@ class TestInfoWindow : public QObject {
 
     TestPlatform fakes;
     FakeScreen &screen = fakes.screen;
-    std::unique_ptr<QUVLABEL> info;
+    std::unique_ptr<InfoWindow> info;
 
     template <class T = QWidget> T *control(const char *name) {
         return LayoutCheck::control<T>(info.get(), name);
@@ -33,7 +33,7 @@ class TestInfoWindow : public QObject {
 private Q_SLOTS:
     void init() {
         screen.screenGeometry = QRect(0, 0, 1280, 1024);
-        info = std::make_unique<QUVLABEL>(fakes.platform);
+        info = std::make_unique<InfoWindow>(fakes.platform);
     }
     void cleanup() { info.reset(); }
 
@@ -139,7 +139,7 @@ private Q_SLOTS:
     }
     void okayAndPictureHideTheWindow() {
         QFETCH(QString, name);
-        QSignalSpy discarded(info.get(), &QUVLABEL::discarded);
+        QSignalSpy discarded(info.get(), &InfoWindow::discarded);
         showActivated();
         QVERIFY(info->isVisible());
         QTest::mouseClick(control(name.toLatin1().constData()), Qt::LeftButton);
@@ -159,7 +159,7 @@ private Q_SLOTS:
     }
 
     void closeBoxHidesAndDiscardsTheWindow() {
-        QSignalSpy discarded(info.get(), &QUVLABEL::discarded);
+        QSignalSpy discarded(info.get(), &InfoWindow::discarded);
         showActivated();
         QVERIFY(info->close());
         QVERIFY(!info->isVisible());

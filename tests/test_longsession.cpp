@@ -4,7 +4,7 @@
 // keys, buttons, offers, games, worksheets and answers to every box, with the program's state
 // checked after every single action. SR_LONGSESSION_SEED replays a session, and
 // SR_LONGSESSION_ACTIONS sets how many actions each trainer window takes.
-#include "app/QUVLABEL.h"
+#include "app/InfoWindow.h"
 #include "app/StartWindow.h"
 #include "app/Windows.h"
 #include "entry/AnswerField.h"
@@ -404,7 +404,7 @@ private:
 
     void startWindowActions(StartWindow *w, std::vector<Choice> &c);
     void trainerActions(TrainerWindow *w, std::vector<Choice> &c);
-    void infoActions(QUVLABEL *w, std::vector<Choice> &c);
+    void infoActions(InfoWindow *w, std::vector<Choice> &c);
     void numberCatchActions(Form4 *w, std::vector<Choice> &c);
     void memoryActions(memo *w, std::vector<Choice> &c);
     void noteTarget(const QWidget *target);
@@ -561,7 +561,7 @@ void Pupil::step() {
         expect(false, QStringLiteral("no window of the program is shown"));
         return;
     }
-    QUVLABEL *info = run_->windows.info();
+    InfoWindow *info = run_->windows.info();
     if (info != nullptr && info->isVisible() && chance(0.15)) {
         window = info;
     }
@@ -636,7 +636,7 @@ void Pupil::perform(QWidget *window) {
         trainerActions(w, choices);
     } else if (auto *w = qobject_cast<StartWindow *>(window)) {
         startWindowActions(w, choices);
-    } else if (auto *w = qobject_cast<QUVLABEL *>(window)) {
+    } else if (auto *w = qobject_cast<InfoWindow *>(window)) {
         infoActions(w, choices);
     } else if (auto *w = qobject_cast<Form4 *>(window)) {
         numberCatchActions(w, choices);
@@ -689,7 +689,7 @@ void Pupil::startWindowActions(StartWindow *w, std::vector<Choice> &c) {
     c.push_back({0.05, "close by frame", [w] { w->close(); }});
 }
 
-void Pupil::infoActions(QUVLABEL *w, std::vector<Choice> &c) {
+void Pupil::infoActions(InfoWindow *w, std::vector<Choice> &c) {
     c.push_back(
         {3, "print mode", [this, w] { clickControl(named(w, QStringLiteral("Kontroll1"))); }});
     c.push_back({1, "Okay", [this, w] { clickControl(named(w, QStringLiteral("Bezeichnung1"))); }});
@@ -992,7 +992,7 @@ void Pupil::check(const Before &before) {
            QStringLiteral("clipboard used without the copy button"));
     if (!printer.documents.isEmpty()) {
         ++printed;
-        const QUVLABEL *info = run_->windows.info();
+        const InfoWindow *info = run_->windows.info();
         const bool locked = info == nullptr || info->druckmodusDeaktiviert();
         expect(!locked || typedPassword_ == shownPoints_,
                QStringLiteral("printed past the lock with password of %1 characters")

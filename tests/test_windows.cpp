@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/DoubleClick.h"
-#include "app/QUVLABEL.h"
+#include "app/InfoWindow.h"
 #include "app/StartWindow.h"
 #include "app/Windows.h"
 #include "fakes/TestProgram.h"
@@ -185,7 +185,7 @@ void WindowsTest::infoCheckBoxSurvivesHidingButNotTheCloseBox() {
     windows.start();
     windows.showTrainer(Modul::Addition);
     windows.showInfo();
-    QUVLABEL *info = windows.info();
+    InfoWindow *info = windows.info();
     auto *box = info->findChild<QCheckBox *>(QStringLiteral("Kontroll1"));
     QVERIFY(box->isChecked());
     box->setChecked(false);
@@ -196,7 +196,7 @@ void WindowsTest::infoCheckBoxSurvivesHidingButNotTheCloseBox() {
     QCOMPARE(windows.info(), info);
     QVERIFY(!box->isChecked());
 
-    QPointer<QUVLABEL> closed = info;
+    QPointer<InfoWindow> closed = info;
     QVERIFY(info->close());
     QVERIFY(!windows.info());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -211,13 +211,13 @@ void WindowsTest::closingADiscardedInfoWindowAgainLeavesTheNewOne() {
     Windows &windows = program.windows;
     windows.start();
     windows.showInfo();
-    QPointer<QUVLABEL> first = windows.info();
+    QPointer<InfoWindow> first = windows.info();
     pressCloseBox(first);
     pressCloseBox(first);
     QVERIFY(!windows.info());
 
     windows.showInfo();
-    QUVLABEL *second = windows.info();
+    InfoWindow *second = windows.info();
     QVERIFY(second && second != first);
     QVERIFY2(!first.isNull(), "the first window waits for the event loop to delete it");
     pressCloseBox(first);
@@ -229,7 +229,7 @@ void WindowsTest::closingADiscardedInfoWindowAgainLeavesTheNewOne() {
 }
 
 void WindowsTest::discardedInfoWindowStillPendingIsFreedWithTheOwner() {
-    QPointer<QUVLABEL> closed;
+    QPointer<InfoWindow> closed;
     {
         TestProgram program;
         program.windows.start();

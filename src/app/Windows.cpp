@@ -3,7 +3,7 @@
 
 #include "app/Windows.h"
 
-#include "app/QUVLABEL.h"
+#include "app/InfoWindow.h"
 #include "app/StartWindow.h"
 #include "games/Form4.h"
 #include "games/memo.h"
@@ -22,7 +22,7 @@ Windows::Windows(Platform &platform, Timer &gameTimer)
 }
 
 Windows::~Windows() {
-    for (const QPointer<QUVLABEL> &pending : discarded_) {
+    for (const QPointer<InfoWindow> &pending : discarded_) {
         delete pending.data();
     }
 }
@@ -83,18 +83,18 @@ void Windows::showMemory() {
     bringToFront(memo_.get());
 }
 
-QUVLABEL &Windows::infoWindow() {
+InfoWindow &Windows::infoWindow() {
     if (!info_) {
-        QUVLABEL &created = watch(info_, std::make_unique<QUVLABEL>(platform_));
-        connect(&created, &QUVLABEL::druckmodusGeaendert, this,
+        InfoWindow &created = watch(info_, std::make_unique<InfoWindow>(platform_));
+        connect(&created, &InfoWindow::druckmodusGeaendert, this,
                 [this](bool deaktiviert) { druckmodusDeaktiviert_ = deaktiviert; });
-        connect(&created, &QUVLABEL::discarded, this,
+        connect(&created, &InfoWindow::discarded, this,
                 [this, window = &created] { discard(window); });
     }
     return *info_;
 }
 
-void Windows::discard(QUVLABEL *window) {
+void Windows::discard(InfoWindow *window) {
     // The close box discards the window with its check box; the next one starts checked. A close
     // that reaches a window already let go (closed twice) changes nothing.
     if (window != info_.get()) {
@@ -105,13 +105,13 @@ void Windows::discard(QUVLABEL *window) {
     }
     druckmodusDeaktiviert_ = true;
     // Deleted once its own close event is over; whatever the event loop leaves, the owner frees.
-    std::erase_if(discarded_, [](const QPointer<QUVLABEL> &pending) { return pending.isNull(); });
+    std::erase_if(discarded_, [](const QPointer<InfoWindow> &pending) { return pending.isNull(); });
     discarded_.emplace_back(info_.release());
     window->deleteLater();
 }
 
 void Windows::showInfo() {
-    QUVLABEL &info = infoWindow();
+    InfoWindow &info = infoWindow();
     Host::showWindow(info);
     info.raise();
     info.activateWindow();

@@ -15,7 +15,7 @@
 
 class StartWindow;
 class Form4;
-class QUVLABEL;
+class InfoWindow;
 class QWidget;
 class Timer;
 class TrainerWindow;
@@ -46,7 +46,7 @@ public:
     // The windows created so far (nullptr where not yet), for tests and tools.
     StartWindow *startWindow() const { return startWindow_.get(); }
     TrainerWindow *trainer(Modul modul) const;
-    QUVLABEL *info() const { return info_.get(); }
+    InfoWindow *info() const { return info_.get(); }
     Form4 *numberCatch() const { return form4_.get(); }
     memo *memory() const { return memo_.get(); }
     const Modul1 &modul1() const { return modul1_; }
@@ -60,8 +60,8 @@ private:
     // Start window, trainers and games (nullptr where not created yet): one of them is in front.
     std::array<QWidget *, 6> mainWindows() const;
     void activate(QWidget *window);
-    QUVLABEL &infoWindow();
-    void discard(QUVLABEL *window);
+    InfoWindow &infoWindow();
+    void discard(InfoWindow *window);
     template <typename T> T &watch(std::unique_ptr<T> &slot, std::unique_ptr<T> created);
 
     Platform &platform_;
@@ -70,9 +70,9 @@ private:
     Modul1 modul1_;
     std::unique_ptr<StartWindow> startWindow_;
     std::array<std::unique_ptr<TrainerWindow>, 3> trainers_;
-    std::unique_ptr<QUVLABEL> info_;
+    std::unique_ptr<InfoWindow> info_;
     // Info windows closed but not yet deleted by the event loop.
-    std::vector<QPointer<QUVLABEL>> discarded_;
+    std::vector<QPointer<InfoWindow>> discarded_;
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<memo> memo_;
     QWidget *lastActive_ = nullptr;

@@ -14,10 +14,10 @@ struct Platform;
 // The info window: names the program and carries its one setting, the check box that locks
 // printing. Modeless beside a trainer window; hiding keeps the setting, the close box discards
 // the window and with it the setting.
-class QUVLABEL : public QWidget, public ProgramWindow {
+class InfoWindow : public QWidget, public ProgramWindow {
     Q_OBJECT
 public:
-    explicit QUVLABEL(Platform &platform);
+    explicit InfoWindow(Platform &platform);
 
     // Form_Activate: every activation puts the window back in place and refreshes its texts.
     void activated() override;

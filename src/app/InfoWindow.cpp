@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/QUVLABEL.h"
+#include "app/InfoWindow.h"
 
 #include "platform/LayoutFont.h"
 #include "platform/Placement.h"
@@ -19,7 +19,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 
-QUVLABEL::QUVLABEL(Platform &platform) : platform_(platform) {
+InfoWindow::InfoWindow(Platform &platform) : platform_(platform) {
     makeFixedWindow(*this, "QUVLABEL", QStringLiteral("Programm-Info"), 3510, 4005,
                     Colors::kFenster);
 
@@ -42,7 +42,7 @@ QUVLABEL::QUVLABEL(Platform &platform) : platform_(platform) {
     Controls::setColors(kontroll1_, Colors::kWeiss, Colors::kTafel);
     kontroll1_->setBackgroundRole(QPalette::Window);
     kontroll1_->setChecked(true);
-    connect(kontroll1_, &QCheckBox::toggled, this, &QUVLABEL::druckmodusGeaendert);
+    connect(kontroll1_, &QCheckBox::toggled, this, &InfoWindow::druckmodusGeaendert);
 
     auto *okay = new ClickableLabel(this);
     Controls::setUpLabel(okay, "Bezeichnung1", twipsRect(240, 2880, 2175, 495),
@@ -59,7 +59,7 @@ QUVLABEL::QUVLABEL(Platform &platform) : platform_(platform) {
     connect(bild1, &PictureBox::clicked, this, &QWidget::hide);
 }
 
-void QUVLABEL::activated() {
+void InfoWindow::activated() {
     placeOnScreen(*this, platform_.screen, 4);
     // Free of charge and free software: the licence, the missing warranty and where licence and
     // source are, then the authors' copyright, which the licence leaves with them.
@@ -71,11 +71,11 @@ void QUVLABEL::activated() {
         QStringLiteral("schriftlich-rechnen · 2026\r\nKontakt: siehe Projektseite")));
 }
 
-bool QUVLABEL::druckmodusDeaktiviert() const {
+bool InfoWindow::druckmodusDeaktiviert() const {
     return kontroll1_->isChecked();
 }
 
-void QUVLABEL::closeEvent(QCloseEvent *event) {
+void InfoWindow::closeEvent(QCloseEvent *event) {
     // Form_Unload: the window goes, and with it the state of Kontroll1.
     hide();
     event->accept();
