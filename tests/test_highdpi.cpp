@@ -7,7 +7,7 @@
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
 #include "games/Form4.h"
-#include "games/Modul1.h"
+#include "games/NumberCatchState.h"
 #include "games/memo.h"
 #include "platform/LayoutFont.h"
 #include "trainer/Form1.h"
@@ -34,7 +34,7 @@ qreal screenScale() {
 
 struct ShownWindow {
     TestPlatform p;
-    Modul1 modul1;
+    NumberCatchState state;
     FakeTimer timer;
     std::unique_ptr<QWidget> window;
 
@@ -50,7 +50,7 @@ struct ShownWindow {
         } else if (name == QStringLiteral("QUVLABEL")) {
             window = std::make_unique<InfoWindow>(p.platform);
         } else if (name == QStringLiteral("Form4")) {
-            window = std::make_unique<Form4>(p.platform, p.navigator, modul1, timer);
+            window = std::make_unique<Form4>(p.platform, p.navigator, state, timer);
         } else {
             window = std::make_unique<memo>(p.platform, p.navigator);
         }

@@ -864,7 +864,7 @@ void Pupil::numberCatchActions(Form4 *w, std::vector<Choice> &c) {
                  [this, w] { clickControl(named(w, QString::fromLatin1(arrows[roll(4)]))); }});
     c.push_back({4, "arrow key", [this, w] { key(w, arrowKeys[roll(4)]); }});
     c.push_back({20, "step towards the digit", [this, w] {
-                     const Modul1 &m = run_->windows.modul1();
+                     const NumberCatchState &m = run_->windows.numberCatchState();
                      if (m.restZiffern.isEmpty()) {
                          return;
                      }
@@ -1206,7 +1206,7 @@ void Pupil::checkFields(TrainerWindow &w, const TrainerState &before, const Trai
 
 void Pupil::checkGames() {
     if (Form4 *game = run_->windows.numberCatch()) {
-        const Modul1 &m = run_->windows.modul1();
+        const NumberCatchState &m = run_->windows.numberCatchState();
         const auto n = m.restZiffern.size();
         expect(n <= 10 && QStringLiteral("0123456789").endsWith(m.restZiffern),
                QStringLiteral("digits left: %1").arg(m.restZiffern));

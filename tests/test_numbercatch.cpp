@@ -6,9 +6,9 @@
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
 #include "games/Form4.h"
-#include "games/Modul1.h"
 #include "games/NumberCatch.h"
 #include "games/NumberCatchRound.h"
+#include "games/NumberCatchState.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
 
@@ -29,28 +29,28 @@ namespace {
 constexpr int seeds = 400;
 const QRgb tinte = QColor(QStringLiteral("#000080")).rgb();
 
-Cell spieler(const Modul1 &m) {
+Cell spieler(const NumberCatchState &m) {
     return {m.spielerX, m.spielerY};
 }
 
-Cell ziffer(const Modul1 &m, int i) {
+Cell ziffer(const NumberCatchState &m, int i) {
     return {m.zifferX[i], m.zifferY[i]};
 }
 
-void setzeSpieler(Modul1 &m, Cell cell) {
+void setzeSpieler(NumberCatchState &m, Cell cell) {
     m.spielerX = static_cast<std::int16_t>(cell.column);
     m.spielerY = static_cast<std::int16_t>(cell.row);
 }
 
-void setzeZiffer(Modul1 &m, int i, Cell cell) {
+void setzeZiffer(NumberCatchState &m, int i, Cell cell) {
     m.zifferX[i] = static_cast<std::int16_t>(cell.column);
     m.zifferY[i] = static_cast<std::int16_t>(cell.row);
 }
 
 // A fresh game on its own state and generator.
 struct Game {
-    explicit Game(std::uint64_t seed) : random(seed), game(modul1, random) { game.prepare(); }
-    Modul1 modul1;
+    explicit Game(std::uint64_t seed) : random(seed), game(state, random) { game.prepare(); }
+    NumberCatchState state;
     Random random;
     NumberCatch game;
 };
@@ -59,7 +59,7 @@ struct Game {
 std::uint64_t seedCatchingLoneNineOnFirstJump() {
     for (std::uint64_t seed = 1;; ++seed) {
         Game g(seed);
-        g.modul1.restZiffern = QStringLiteral("9");
+        g.state.restZiffern = QStringLiteral("9");
         if (g.game.tick()) {
             return seed;
         }
@@ -69,10 +69,10 @@ std::uint64_t seedCatchingLoneNineOnFirstJump() {
 // A round on its own fakes, without a window.
 struct Round {
     explicit Round(std::uint64_t seed = 1)
-        : fake(seed), game(modul1, fake.random), runde(game, timer, fake.dialogs, navigator) {}
+        : fake(seed), game(state, fake.random), runde(game, timer, fake.dialogs, navigator) {}
     TestPlatform fake;
     FakeNavigator navigator;
-    Modul1 modul1;
+    NumberCatchState state;
     FakeTimer timer;
     NumberCatch game;
     NumberCatchRound runde;
@@ -81,10 +81,10 @@ struct Round {
 // The window with everything it is handed.
 struct Window {
     explicit Window(std::uint64_t seed = 1)
-        : fake(seed), form(fake.platform, navigator, modul1, timer) {}
+        : fake(seed), form(fake.platform, navigator, state, timer) {}
     TestPlatform fake;
     FakeNavigator navigator;
-    Modul1 modul1;
+    NumberCatchState state;
     FakeTimer timer;
     Form4 form;
 
@@ -123,7 +123,7 @@ private Q_SLOTS:
     // --- the rules, on plain state ---
 
     void prepareSetsStartValuesAndEmptyField() {
-        Modul1 m;
+        NumberCatchState m;
         m.restZiffern = QStringLiteral("7");
         m.zifferX[1] = 20;
         Random random(1);
@@ -151,14 +151,14 @@ private Q_SLOTS:
         QSet<int> rows;
         for (std::uint64_t seed = 1; seed <= seeds; ++seed) {
             Game g(seed);
-            g.modul1.restZiffern = rest;
+            g.state.restZiffern = rest;
             for (int jump = 0; jump < 3 && !g.game.isOver(); ++jump) {
                 g.game.tick();
-                const int n = static_cast<int>(g.modul1.restZiffern.size());
+                const int n = static_cast<int>(g.state.restZiffern.size());
                 QSet<int> jumpColumns;
                 QSet<int> jumpRows;
                 for (int i = 1; i <= n; ++i) {
-                    const Cell c = ziffer(g.modul1, i);
+                    const Cell c = ziffer(g.state, i);
                     QVERIFY2(c.column >= 1 && c.column <= 24, qPrintable(QString::number(seed)));
                     QVERIFY2(c.row >= 3 && c.row <= 16, qPrintable(QString::number(seed)));
                     jumpColumns.insert(c.column);
@@ -182,28 +182,28 @@ private Q_SLOTS:
         for (;; ++seed) {
             Game first(seed);
             first.game.tick();
-            if (first.modul1.restZiffern.startsWith(QLatin1Char('0'))) {
-                landing = ziffer(first.modul1, 1);
+            if (first.state.restZiffern.startsWith(QLatin1Char('0'))) {
+                landing = ziffer(first.state, 1);
                 break;
             }
         }
         Game g(seed);
-        setzeSpieler(g.modul1, landing);
+        setzeSpieler(g.state, landing);
         QVERIFY(!g.game.tick());
-        QCOMPARE(g.modul1.restZiffern, QStringLiteral("123456789"));
+        QCOMPARE(g.state.restZiffern, QStringLiteral("123456789"));
         QCOMPARE(g.game.naechsteZiffer(), QStringLiteral("1"));
     }
 
     void jumpThatDropsOtherDigitOnPlayerCatchesNothing() {
         Game first(5);
         first.game.tick();
-        QVERIFY(first.modul1.restZiffern.startsWith(QLatin1Char('0')));
-        const Cell landingOfOne = ziffer(first.modul1, 2);
+        QVERIFY(first.state.restZiffern.startsWith(QLatin1Char('0')));
+        const Cell landingOfOne = ziffer(first.state, 2);
         Game g(5);
-        setzeSpieler(g.modul1, landingOfOne);
+        setzeSpieler(g.state, landingOfOne);
         g.game.tick();
-        QCOMPARE(g.modul1.restZiffern, QStringLiteral("0123456789"));
-        QCOMPARE(ziffer(g.modul1, 2), landingOfOne);
+        QCOMPARE(g.state.restZiffern, QStringLiteral("0123456789"));
+        QCOMPARE(ziffer(g.state, 2), landingOfOne);
     }
 
     void moveStepsOneCellHeldInsideField_data() {
@@ -226,45 +226,45 @@ private Q_SLOTS:
         QFETCH(Direction, direction);
         QFETCH(Cell, to);
         Game g(1);
-        setzeSpieler(g.modul1, from);
+        setzeSpieler(g.state, from);
         g.game.move(direction);
-        QCOMPARE(spieler(g.modul1), to);
+        QCOMPARE(spieler(g.state), to);
         QCOMPARE(g.game.drawnPlayer(), std::optional<Cell>(to));
     }
 
     void stepAgainstBorderStillRunsCatchTest() {
         Game g(1);
-        setzeSpieler(g.modul1, {1, 3});
-        setzeZiffer(g.modul1, 1, {1, 3});
+        setzeSpieler(g.state, {1, 3});
+        setzeZiffer(g.state, 1, {1, 3});
         g.game.move(Direction::Left);
-        QCOMPARE(g.modul1.restZiffern, QStringLiteral("123456789"));
+        QCOMPARE(g.state.restZiffern, QStringLiteral("123456789"));
     }
 
     void steppingOntoDueDigitCatchesItAndShiftsTheRest() {
         Game g(3);
         g.game.tick();
-        QVERIFY(g.modul1.restZiffern.startsWith(QLatin1Char('0')));
+        QVERIFY(g.state.restZiffern.startsWith(QLatin1Char('0')));
         QList<Cell> before;
         for (int i = 1; i <= 10; ++i) {
-            before.append(ziffer(g.modul1, i));
+            before.append(ziffer(g.state, i));
         }
         const Cell due = before.first();
         const bool fromLeft = due.column > 1;
-        setzeSpieler(g.modul1, {fromLeft ? due.column - 1 : due.column + 1, due.row});
+        setzeSpieler(g.state, {fromLeft ? due.column - 1 : due.column + 1, due.row});
         QVERIFY(!g.game.move(fromLeft ? Direction::Right : Direction::Left));
-        QCOMPARE(g.modul1.restZiffern, QStringLiteral("123456789"));
+        QCOMPARE(g.state.restZiffern, QStringLiteral("123456789"));
         QCOMPARE(g.game.naechsteZiffer(), QStringLiteral("1"));
         for (int i = 1; i <= 9; ++i) {
-            QCOMPARE(ziffer(g.modul1, i), before.at(i));
+            QCOMPARE(ziffer(g.state, i), before.at(i));
         }
     }
 
     void standingOnDigitNotDueCatchesNothing() {
         Game g(1);
-        setzeSpieler(g.modul1, {6, 5});
+        setzeSpieler(g.state, {6, 5});
         g.game.move(Direction::Left); // onto the undrawn "1" at (5, 5)
-        QCOMPARE(spieler(g.modul1), (Cell{5, 5}));
-        QCOMPARE(g.modul1.restZiffern, QStringLiteral("0123456789"));
+        QCOMPARE(spieler(g.state), (Cell{5, 5}));
+        QCOMPARE(g.state.restZiffern, QStringLiteral("0123456789"));
         QVERIFY(g.game.drawnDigits().isEmpty());
     }
 
@@ -276,12 +276,12 @@ private Q_SLOTS:
         for (int step = 0; step < 4; ++step) {
             g.game.move(Direction::Up);
         }
-        QCOMPARE(g.modul1.restZiffern, QStringLiteral("0123456789"));
+        QCOMPARE(g.state.restZiffern, QStringLiteral("0123456789"));
         QVERIFY(g.game.drawnDigits().isEmpty());
         QCOMPARE(g.game.drawnPlayer(), std::optional<Cell>(Cell{4, 5}));
         g.game.move(Direction::Up);
-        QCOMPARE(spieler(g.modul1), (Cell{4, 4}));
-        QCOMPARE(g.modul1.restZiffern, QStringLiteral("123456789"));
+        QCOMPARE(spieler(g.state), (Cell{4, 4}));
+        QCOMPARE(g.state.restZiffern, QStringLiteral("123456789"));
         // The catch draws the remaining digits where they lie.
         const auto drawn = g.game.drawnDigits();
         QCOMPARE(drawn.size(), 9);
@@ -294,10 +294,10 @@ private Q_SLOTS:
         g.game.tick();
         QCOMPARE(g.game.drawnPlayer(), std::optional<Cell>(Cell{14, 9}));
         const auto drawn = g.game.drawnDigits();
-        QCOMPARE(drawn.size(), g.modul1.restZiffern.size());
+        QCOMPARE(drawn.size(), g.state.restZiffern.size());
         for (int i = 0; i < drawn.size(); ++i) {
-            QCOMPARE(drawn.at(i).ziffer, g.modul1.restZiffern.at(i));
-            QCOMPARE(drawn.at(i).cell, ziffer(g.modul1, i + 1));
+            QCOMPARE(drawn.at(i).ziffer, g.state.restZiffern.at(i));
+            QCOMPARE(drawn.at(i).cell, ziffer(g.state, i + 1));
         }
     }
 
@@ -307,8 +307,8 @@ private Q_SLOTS:
         int wins = 0;
         while (!g.game.isOver()) {
             const QString due = g.game.naechsteZiffer();
-            const Cell target = ziffer(g.modul1, 1);
-            const Cell at = spieler(g.modul1);
+            const Cell target = ziffer(g.state, 1);
+            const Cell at = spieler(g.state);
             const Direction d = at.column < target.column   ? Direction::Right
                                 : at.column > target.column ? Direction::Left
                                 : at.row < target.row       ? Direction::Down
@@ -325,17 +325,17 @@ private Q_SLOTS:
 
     void afterTheLastCatchMovesAndJumpsChangeNothing() {
         Game g(1);
-        g.modul1.restZiffern = QStringLiteral("9");
-        setzeZiffer(g.modul1, 1, {13, 9});
+        g.state.restZiffern = QStringLiteral("9");
+        setzeZiffer(g.state, 1, {13, 9});
         QVERIFY(g.game.move(Direction::Left));
-        const Modul1 after = g.modul1;
+        const NumberCatchState after = g.state;
         // The stale cell of the caught "9" lies under the "+": nothing may be caught again.
         QVERIFY(!g.game.tick());
         QVERIFY(!g.game.move(Direction::Right));
-        QCOMPARE(spieler(g.modul1), spieler(after));
-        QCOMPARE(g.modul1.zifferX, after.zifferX);
-        QCOMPARE(g.modul1.zifferY, after.zifferY);
-        QCOMPARE(g.modul1.restZiffern, QString());
+        QCOMPARE(spieler(g.state), spieler(after));
+        QCOMPARE(g.state.zifferX, after.zifferX);
+        QCOMPARE(g.state.zifferY, after.zifferY);
+        QCOMPARE(g.state.restZiffern, QString());
     }
 
     // --- the window ---
@@ -387,8 +387,8 @@ private Q_SLOTS:
         Window w;
         QVERIFY(!w.timer.isEnabled());
         w.form.spielStarten();
-        QCOMPARE(w.modul1.restZiffern, QStringLiteral("0123456789"));
-        QCOMPARE(spieler(w.modul1), (Cell{14, 9}));
+        QCOMPARE(w.state.restZiffern, QStringLiteral("0123456789"));
+        QCOMPARE(spieler(w.state), (Cell{14, 9}));
         QVERIFY(w.timer.isEnabled());
         QCOMPARE(w.timer.interval(), w.child<QScrollBar>("HBildlauf1")->value() * 1000);
     }
@@ -439,11 +439,11 @@ private Q_SLOTS:
         Window byKey;
         byKey.form.spielStarten();
         byKey.key(static_cast<Qt::Key>(key));
-        QCOMPARE(spieler(byKey.modul1), to);
+        QCOMPARE(spieler(byKey.state), to);
         Window byClick;
         byClick.form.spielStarten();
         QTest::mouseClick(byClick.form.findChild<QWidget *>(picture), Qt::LeftButton);
-        QCOMPARE(spieler(byClick.modul1), to);
+        QCOMPARE(spieler(byClick.state), to);
     }
 
     void cursorKeysMoveThePlayerWhileSpeedBarHasFocus() {
@@ -452,14 +452,14 @@ private Q_SLOTS:
         auto *bar = w.child<QScrollBar>("HBildlauf1");
         w.key(Qt::Key_Right, bar);
         w.key(Qt::Key_Up, bar);
-        QCOMPARE(spieler(w.modul1), (Cell{15, 8}));
+        QCOMPARE(spieler(w.state), (Cell{15, 8}));
         QCOMPARE(bar->value(), 3);
     }
 
     void labelShowsNextDigitAfterCatch() {
         Window w;
         w.form.spielStarten();
-        setzeZiffer(w.modul1, 1, {13, 9});
+        setzeZiffer(w.state, 1, {13, 9});
         w.key(Qt::Key_Left);
         QCOMPARE(w.label(), QStringLiteral("1"));
     }
@@ -471,9 +471,9 @@ private Q_SLOTS:
         QVERIFY(!hatTinte(w.form.grab().toImage(), field));
         QVERIFY(w.timer.fire());
         QImage image = w.form.grab().toImage();
-        QVERIFY(hatTinte(image, zelle(spieler(w.modul1))));
-        for (int i = 1; i <= w.modul1.restZiffern.size(); ++i) {
-            QVERIFY(hatTinte(image, zelle(ziffer(w.modul1, i))));
+        QVERIFY(hatTinte(image, zelle(spieler(w.state))));
+        for (int i = 1; i <= w.state.restZiffern.size(); ++i) {
+            QVERIFY(hatTinte(image, zelle(ziffer(w.state, i))));
         }
         // A caught digit leaves the field: its cell is blank once the "+" has moved on.
         w.form.spielStarten();
@@ -501,8 +501,8 @@ private Q_SLOTS:
         w.timer.fire();
         const QString text = w.feld()->accessibleDescription();
         QVERIFY2(text.contains(QStringLiteral("Ziffern: 0 in Spalte %1, Zeile %2; 1 in")
-                                   .arg(w.modul1.zifferX[1])
-                                   .arg(w.modul1.zifferY[1])),
+                                   .arg(w.state.zifferX[1])
+                                   .arg(w.state.zifferY[1])),
                  qPrintable(text));
     }
 
@@ -513,8 +513,8 @@ private Q_SLOTS:
         r.runde.starten(2);
         QVERIFY(r.timer.isEnabled());
         QCOMPARE(r.timer.interval(), 2000);
-        r.modul1.restZiffern = QStringLiteral("9");
-        setzeZiffer(r.modul1, 1, {15, 9});
+        r.state.restZiffern = QStringLiteral("9");
+        setzeZiffer(r.state, 1, {15, 9});
         bool timerRanDuringMessage = true;
         r.fake.dialogs.whileOpen = [&](const FakeDialogs::Shown &) {
             timerRanDuringMessage = r.timer.isEnabled();
@@ -534,7 +534,7 @@ private Q_SLOTS:
     void roundWonDuringTheEndQuestionEndsOnce() {
         Round r(seedCatchingLoneNineOnFirstJump());
         r.runde.starten(3);
-        r.modul1.restZiffern = QStringLiteral("9");
+        r.state.restZiffern = QStringLiteral("9");
         r.fake.dialogs.whileOpen = [&](const FakeDialogs::Shown &box) {
             if (box.buttons == Dialogs::Buttons::YesNo) {
                 r.timer.fire();
@@ -550,8 +550,8 @@ private Q_SLOTS:
     void catchingNineEndsGameWithOneMessageAndReturnsToStart() {
         Window w;
         w.form.spielStarten();
-        w.modul1.restZiffern = QStringLiteral("9");
-        setzeZiffer(w.modul1, 1, {15, 9});
+        w.state.restZiffern = QStringLiteral("9");
+        setzeZiffer(w.state, 1, {15, 9});
         bool timerRanDuringMessage = true;
         QString labelDuringMessage;
         w.fake.dialogs.whileOpen = [&](const FakeDialogs::Shown &) {
@@ -584,7 +584,7 @@ private Q_SLOTS:
         w.form.spielStarten();
         w.child<QScrollBar>("HBildlauf1")->setValue(2);
         w.timer.fire();
-        const Modul1 before = w.modul1;
+        const NumberCatchState before = w.state;
         w.fake.dialogs.answerNext(Dialogs::Answer::No);
         w.key(Qt::Key_Escape);
         const FakeDialogs::Shown &box = w.fake.dialogs.last();
@@ -593,9 +593,9 @@ private Q_SLOTS:
         QCOMPARE(box.buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(box.defaultButton, Dialogs::Answer::Yes);
         QCOMPARE(box.icon, Dialogs::Icon::Critical);
-        QCOMPARE(w.modul1.restZiffern, before.restZiffern);
-        QCOMPARE(w.modul1.zifferX, before.zifferX);
-        QCOMPARE(w.modul1.zifferY, before.zifferY);
+        QCOMPARE(w.state.restZiffern, before.restZiffern);
+        QCOMPARE(w.state.zifferX, before.zifferX);
+        QCOMPARE(w.state.zifferY, before.zifferY);
         QVERIFY(w.timer.isEnabled());
         QCOMPARE(w.timer.interval(), 2000);
         QVERIFY(w.navigator.calls.isEmpty());
@@ -635,7 +635,7 @@ private Q_SLOTS:
     void lastCatchWhileEndQuestionIsOpenEndsGameOnce() {
         Window w(seedCatchingLoneNineOnFirstJump());
         w.form.spielStarten();
-        w.modul1.restZiffern = QStringLiteral("9");
+        w.state.restZiffern = QStringLiteral("9");
         w.fake.dialogs.whileOpen = [&](const FakeDialogs::Shown &box) {
             if (box.buttons == Dialogs::Buttons::YesNo) {
                 w.timer.fire();

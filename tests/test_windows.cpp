@@ -106,8 +106,8 @@ void WindowsTest::startShowsOnlyTheStartWindowAndCreatesNothingElse() {
     QVERIFY(windows.startWindow() && windows.startWindow()->isVisible());
     QVERIFY(!windows.trainer(Modul::Addition) && !windows.info() && !windows.numberCatch() &&
             !windows.memory());
-    QCOMPARE(windows.modul1().restZiffern, QString());
-    QCOMPARE(windows.modul1().spielerX, 0);
+    QCOMPARE(windows.numberCatchState().restZiffern, QString());
+    QCOMPARE(windows.numberCatchState().spielerX, 0);
 }
 
 void WindowsTest::everyHandOverLeavesExactlyOneMainWindowInFront() {
@@ -253,7 +253,7 @@ void WindowsTest::numberCatchStartsFromTheSharedStartValues() {
     Windows &windows = program.windows;
     windows.start();
     windows.showNumberCatch();
-    const Modul1 &state = windows.modul1();
+    const NumberCatchState &state = windows.numberCatchState();
     QCOMPARE(state.restZiffern, QStringLiteral("0123456789"));
     QCOMPARE(state.spielerX, 14);
     QCOMPARE(state.spielerY, 9);

@@ -70,7 +70,7 @@ void Windows::showTrainer(Modul modul) {
 
 void Windows::showNumberCatch() {
     if (!form4_) {
-        watch(form4_, std::make_unique<Form4>(platform_, *this, modul1_, gameTimer_));
+        watch(form4_, std::make_unique<Form4>(platform_, *this, numberCatchState_, gameTimer_));
     }
     form4_->spielStarten();
     bringToFront(form4_.get());

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/DoubleClickFilter.h"
-#include "games/Modul1.h"
+#include "games/NumberCatchState.h"
 #include "vocabulary/Navigator.h"
 
 #include <QObject>
@@ -49,7 +49,7 @@ public:
     InfoWindow *info() const { return info_.get(); }
     Form4 *numberCatch() const { return form4_.get(); }
     memo *memory() const { return memo_.get(); }
-    const Modul1 &modul1() const { return modul1_; }
+    const NumberCatchState &numberCatchState() const { return numberCatchState_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -67,7 +67,7 @@ private:
     Platform &platform_;
     Timer &gameTimer_;
     DoubleClickFilter doubleClicks_;
-    Modul1 modul1_;
+    NumberCatchState numberCatchState_;
     std::unique_ptr<StartWindow> startWindow_;
     std::array<std::unique_ptr<TrainerWindow>, 3> trainers_;
     std::unique_ptr<InfoWindow> info_;

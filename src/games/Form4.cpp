@@ -35,8 +35,8 @@ constexpr std::pair<int, NumberCatch::Direction> kPfeilTasten[] = {
 };
 } // namespace
 
-Form4::Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &timer)
-    : platform_(platform), game_(modul1, platform.random),
+Form4::Form4(Platform &platform, Navigator &navigator, NumberCatchState &state, Timer &timer)
+    : platform_(platform), game_(state, platform.random),
       runde_(game_, timer, platform.dialogs, navigator) {
     makeFixedWindow(*this, "Form4", kTitel, 7245, 5085, Colors::kFenster);
 

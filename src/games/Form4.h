@@ -24,7 +24,7 @@ class Timer;
 class Form4 : public QWidget, public ProgramWindow {
     Q_OBJECT
 public:
-    Form4(Platform &platform, Navigator &navigator, Modul1 &modul1, Timer &timer);
+    Form4(Platform &platform, Navigator &navigator, NumberCatchState &state, Timer &timer);
 
     // A new game: field cleared, start values, the timer running at the pace of the speed bar.
     // The owner calls it right before showing the window.

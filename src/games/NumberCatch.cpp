@@ -14,17 +14,17 @@ constexpr NumberCatch::Cell kStartSpieler{14, 9};
 constexpr int kDiagonaleVersatz = 3;
 } // namespace
 
-NumberCatch::NumberCatch(Modul1 &modul1, Random &random) : modul1_(modul1), random_(random) {
+NumberCatch::NumberCatch(NumberCatchState &state, Random &random) : state_(state), random_(random) {
 }
 
 void NumberCatch::prepare() {
-    modul1_.spielerX = static_cast<std::int16_t>(kStartSpieler.column);
-    modul1_.spielerY = static_cast<std::int16_t>(kStartSpieler.row);
+    state_.spielerX = static_cast<std::int16_t>(kStartSpieler.column);
+    state_.spielerY = static_cast<std::int16_t>(kStartSpieler.row);
     for (int i = 1; i <= kZiffernAnzahl; ++i) {
-        modul1_.zifferX[i] = static_cast<std::int16_t>(i + kDiagonaleVersatz);
-        modul1_.zifferY[i] = static_cast<std::int16_t>(i + kDiagonaleVersatz);
+        state_.zifferX[i] = static_cast<std::int16_t>(i + kDiagonaleVersatz);
+        state_.zifferY[i] = static_cast<std::int16_t>(i + kDiagonaleVersatz);
     }
-    modul1_.restZiffern = QStringLiteral("0123456789");
+    state_.restZiffern = QStringLiteral("0123456789");
     ziffernGezeichnet_ = false;
     spielerGezeichnet_ = false;
 }
@@ -33,8 +33,8 @@ bool NumberCatch::move(Direction direction) {
     if (isOver()) {
         return false;
     }
-    int x = modul1_.spielerX;
-    int y = modul1_.spielerY;
+    int x = state_.spielerX;
+    int y = state_.spielerY;
     switch (direction) {
     case Direction::Left:
         --x;
@@ -49,8 +49,8 @@ bool NumberCatch::move(Direction direction) {
         ++x;
         break;
     }
-    modul1_.spielerX = static_cast<std::int16_t>(std::clamp(x, kErsteSpalte, kLetzteSpalte));
-    modul1_.spielerY = static_cast<std::int16_t>(std::clamp(y, kErsteZeile, kLetzteZeile));
+    state_.spielerX = static_cast<std::int16_t>(std::clamp(x, kErsteSpalte, kLetzteSpalte));
+    state_.spielerY = static_cast<std::int16_t>(std::clamp(y, kErsteZeile, kLetzteZeile));
     return spielerSetzen();
 }
 
@@ -63,19 +63,19 @@ bool NumberCatch::tick() {
 }
 
 void NumberCatch::ziffernVerteilen() {
-    const int n = static_cast<int>(modul1_.restZiffern.size());
+    const int n = static_cast<int>(state_.restZiffern.size());
     for (int i = 1; i <= n; ++i) {
         // Both coordinates are drawn anew until no earlier digit shares the column or the row.
         bool frei = false;
         while (!frei) {
-            modul1_.zifferX[i] = static_cast<std::int16_t>(
+            state_.zifferX[i] = static_cast<std::int16_t>(
                 random_.draw(kLetzteSpalte - kErsteSpalte + 1, kErsteSpalte));
-            modul1_.zifferY[i] = static_cast<std::int16_t>(
+            state_.zifferY[i] = static_cast<std::int16_t>(
                 random_.draw(kLetzteZeile - kErsteZeile + 1, kErsteZeile));
             frei = true;
             for (int j = 1; j < i && frei; ++j) {
-                frei = modul1_.zifferX[j] != modul1_.zifferX[i] &&
-                       modul1_.zifferY[j] != modul1_.zifferY[i];
+                frei = state_.zifferX[j] != state_.zifferX[i] &&
+                       state_.zifferY[j] != state_.zifferY[i];
             }
         }
     }
@@ -83,14 +83,14 @@ void NumberCatch::ziffernVerteilen() {
 }
 
 bool NumberCatch::spielerSetzen() {
-    const int n = static_cast<int>(modul1_.restZiffern.size());
-    const bool gefangen = ziffer(1) == Cell{modul1_.spielerX, modul1_.spielerY};
+    const int n = static_cast<int>(state_.restZiffern.size());
+    const bool gefangen = ziffer(1) == Cell{state_.spielerX, state_.spielerY};
     if (gefangen) {
         for (int i = 1; i < n; ++i) {
-            modul1_.zifferX[i] = modul1_.zifferX[i + 1];
-            modul1_.zifferY[i] = modul1_.zifferY[i + 1];
+            state_.zifferX[i] = state_.zifferX[i + 1];
+            state_.zifferY[i] = state_.zifferY[i + 1];
         }
-        modul1_.restZiffern.remove(0, 1);
+        state_.restZiffern.remove(0, 1);
         ziffernGezeichnet_ = true;
     }
     spielerGezeichnet_ = true;
@@ -98,14 +98,14 @@ bool NumberCatch::spielerSetzen() {
 }
 
 NumberCatch::Cell NumberCatch::ziffer(int i) const {
-    return {modul1_.zifferX[i], modul1_.zifferY[i]};
+    return {state_.zifferX[i], state_.zifferY[i]};
 }
 
 QList<NumberCatch::DrawnDigit> NumberCatch::drawnDigits() const {
     QList<DrawnDigit> digits;
     if (ziffernGezeichnet_) {
-        for (int i = 1; i <= modul1_.restZiffern.size(); ++i) {
-            digits.append({modul1_.restZiffern.at(i - 1), ziffer(i)});
+        for (int i = 1; i <= state_.restZiffern.size(); ++i) {
+            digits.append({state_.restZiffern.at(i - 1), ziffer(i)});
         }
     }
     return digits;
@@ -115,5 +115,5 @@ std::optional<NumberCatch::Cell> NumberCatch::drawnPlayer() const {
     if (!spielerGezeichnet_) {
         return std::nullopt;
     }
-    return Cell{modul1_.spielerX, modul1_.spielerY};
+    return Cell{state_.spielerX, state_.spielerY};
 }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "games/Modul1.h"
+#include "games/NumberCatchState.h"
 
 #include <QChar>
 #include <QList>
@@ -35,7 +35,7 @@ public:
     static constexpr int kErsteZeile = 3;
     static constexpr int kLetzteZeile = 16;
 
-    NumberCatch(Modul1 &modul1, Random &random);
+    NumberCatch(NumberCatchState &state, Random &random);
 
     // The start of a game: the "+" at (14, 9), the digits 0..9 on the diagonal (4, 4)..(13, 13),
     // the field empty.
@@ -48,9 +48,9 @@ public:
     // last digit; does nothing once nothing is left to catch.
     bool tick();
 
-    bool isOver() const { return modul1_.restZiffern.isEmpty(); }
+    bool isOver() const { return state_.restZiffern.isEmpty(); }
     // The digit to catch next, or an empty text when all are caught.
-    QString naechsteZiffer() const { return modul1_.restZiffern.left(1); }
+    QString naechsteZiffer() const { return state_.restZiffern.left(1); }
 
     QList<DrawnDigit> drawnDigits() const;
     std::optional<Cell> drawnPlayer() const;
@@ -60,7 +60,7 @@ private:
     bool spielerSetzen();
     Cell ziffer(int i) const;
 
-    Modul1 &modul1_;
+    NumberCatchState &state_;
     Random &random_;
     bool ziffernGezeichnet_ = false;
     bool spielerGezeichnet_ = false;
