@@ -6,8 +6,8 @@
 #include "fakes/FakeTimer.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
-#include "games/Form4.h"
 #include "games/NumberCatchState.h"
+#include "games/NumberCatchWindow.h"
 #include "games/memo.h"
 #include "platform/LayoutFont.h"
 #include "trainer/Form1.h"
@@ -50,7 +50,7 @@ struct ShownWindow {
         } else if (name == QStringLiteral("QUVLABEL")) {
             window = std::make_unique<InfoWindow>(p.platform);
         } else if (name == QStringLiteral("Form4")) {
-            window = std::make_unique<Form4>(p.platform, p.navigator, state, timer);
+            window = std::make_unique<NumberCatchWindow>(p.platform, p.navigator, state, timer);
         } else {
             window = std::make_unique<memo>(p.platform, p.navigator);
         }

@@ -12,7 +12,7 @@
 #include "entry/KeySymbol.h"
 #include "entry/TileMime.h"
 #include "fakes/TestProgram.h"
-#include "games/Form4.h"
+#include "games/NumberCatchWindow.h"
 #include "games/memo.h"
 #include "trainer/TrainerWindow.h"
 #include "vocabulary/Zahlenzeile.h"
@@ -405,7 +405,7 @@ private:
     void startWindowActions(StartWindow *w, std::vector<Choice> &c);
     void trainerActions(TrainerWindow *w, std::vector<Choice> &c);
     void infoActions(InfoWindow *w, std::vector<Choice> &c);
-    void numberCatchActions(Form4 *w, std::vector<Choice> &c);
+    void numberCatchActions(NumberCatchWindow *w, std::vector<Choice> &c);
     void memoryActions(memo *w, std::vector<Choice> &c);
     void noteTarget(const QWidget *target);
     void clickAt(QWidget *window, QPoint point);
@@ -638,7 +638,7 @@ void Pupil::perform(QWidget *window) {
         startWindowActions(w, choices);
     } else if (auto *w = qobject_cast<InfoWindow *>(window)) {
         infoActions(w, choices);
-    } else if (auto *w = qobject_cast<Form4 *>(window)) {
+    } else if (auto *w = qobject_cast<NumberCatchWindow *>(window)) {
         numberCatchActions(w, choices);
     } else if (auto *w = qobject_cast<memo *>(window)) {
         memoryActions(w, choices);
@@ -857,7 +857,7 @@ void Pupil::typeKey(TrainerWindow *w, int code, Qt::KeyboardModifiers modifiers)
     key(w, code, modifiers);
 }
 
-void Pupil::numberCatchActions(Form4 *w, std::vector<Choice> &c) {
+void Pupil::numberCatchActions(NumberCatchWindow *w, std::vector<Choice> &c) {
     static const char *const arrows[] = {"Bild1", "Bild2", "Bild3", "Bild4"};
     static const int arrowKeys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Right};
     c.push_back({4, "arrow picture",
@@ -1205,7 +1205,7 @@ void Pupil::checkFields(TrainerWindow &w, const TrainerState &before, const Trai
 }
 
 void Pupil::checkGames() {
-    if (Form4 *game = run_->windows.numberCatch()) {
+    if (NumberCatchWindow *game = run_->windows.numberCatch()) {
         const NumberCatchState &m = run_->windows.numberCatchState();
         const auto n = m.restZiffern.size();
         expect(n <= 10 && QStringLiteral("0123456789").endsWith(m.restZiffern),

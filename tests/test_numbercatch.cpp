@@ -5,10 +5,10 @@
 #include "fakes/FakeTimer.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
-#include "games/Form4.h"
 #include "games/NumberCatch.h"
 #include "games/NumberCatchRound.h"
 #include "games/NumberCatchState.h"
+#include "games/NumberCatchWindow.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
 
@@ -86,7 +86,7 @@ struct Window {
     FakeNavigator navigator;
     NumberCatchState state;
     FakeTimer timer;
-    Form4 form;
+    NumberCatchWindow form;
 
     template <typename T> T *child(const char *name) {
         return form.findChild<T *>(QString::fromLatin1(name));

@@ -6,7 +6,7 @@
 #include "app/StartWindow.h"
 #include "app/Windows.h"
 #include "fakes/TestProgram.h"
-#include "games/Form4.h"
+#include "games/NumberCatchWindow.h"
 #include "games/memo.h"
 #include "trainer/TrainerWindow.h"
 

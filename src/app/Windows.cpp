@@ -5,7 +5,7 @@
 
 #include "app/InfoWindow.h"
 #include "app/StartWindow.h"
-#include "games/Form4.h"
+#include "games/NumberCatchWindow.h"
 #include "games/memo.h"
 #include "platform/Host.h"
 #include "trainer/Form1.h"
@@ -69,11 +69,12 @@ void Windows::showTrainer(Modul modul) {
 }
 
 void Windows::showNumberCatch() {
-    if (!form4_) {
-        watch(form4_, std::make_unique<Form4>(platform_, *this, numberCatchState_, gameTimer_));
+    if (!numberCatchWindow_) {
+        watch(numberCatchWindow_,
+              std::make_unique<NumberCatchWindow>(platform_, *this, numberCatchState_, gameTimer_));
     }
-    form4_->spielStarten();
-    bringToFront(form4_.get());
+    numberCatchWindow_->spielStarten();
+    bringToFront(numberCatchWindow_.get());
 }
 
 void Windows::showMemory() {
@@ -153,8 +154,8 @@ void Windows::bringToFront(QWidget *window) {
 }
 
 std::array<QWidget *, 6> Windows::mainWindows() const {
-    return {startWindow_.get(), trainers_[0].get(), trainers_[1].get(),
-            trainers_[2].get(), form4_.get(),       memo_.get()};
+    return {startWindow_.get(), trainers_[0].get(),       trainers_[1].get(),
+            trainers_[2].get(), numberCatchWindow_.get(), memo_.get()};
 }
 
 void Windows::activate(QWidget *window) {

@@ -14,7 +14,7 @@
 #include <vector>
 
 class StartWindow;
-class Form4;
+class NumberCatchWindow;
 class InfoWindow;
 class QWidget;
 class Timer;
@@ -47,7 +47,7 @@ public:
     StartWindow *startWindow() const { return startWindow_.get(); }
     TrainerWindow *trainer(Modul modul) const;
     InfoWindow *info() const { return info_.get(); }
-    Form4 *numberCatch() const { return form4_.get(); }
+    NumberCatchWindow *numberCatch() const { return numberCatchWindow_.get(); }
     memo *memory() const { return memo_.get(); }
     const NumberCatchState &numberCatchState() const { return numberCatchState_; }
 
@@ -73,7 +73,7 @@ private:
     std::unique_ptr<InfoWindow> info_;
     // Info windows closed but not yet deleted by the event loop.
     std::vector<QPointer<InfoWindow>> discarded_;
-    std::unique_ptr<Form4> form4_;
+    std::unique_ptr<NumberCatchWindow> numberCatchWindow_;
     std::unique_ptr<memo> memo_;
     QWidget *lastActive_ = nullptr;
     // The printer lock; Kontroll1 of the info window shows it. A new info window starts checked,

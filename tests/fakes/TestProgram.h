@@ -7,7 +7,7 @@
 #include "app/Windows.h"
 #include "fakes/FakeTimer.h"
 #include "fakes/TestPlatform.h"
-#include "games/Form4.h"
+#include "games/NumberCatchWindow.h"
 #include "games/memo.h"
 #include "trainer/TrainerWindow.h"
 

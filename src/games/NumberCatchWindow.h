@@ -21,10 +21,11 @@ class Timer;
 
 // The number-catch game "Zahlfange": the pupil steers a "+" with the arrow pictures or the
 // cursor keys and catches the jumping digits 0..9 in order. Ends in the start window.
-class Form4 : public QWidget, public ProgramWindow {
+class NumberCatchWindow : public QWidget, public ProgramWindow {
     Q_OBJECT
 public:
-    Form4(Platform &platform, Navigator &navigator, NumberCatchState &state, Timer &timer);
+    NumberCatchWindow(Platform &platform, Navigator &navigator, NumberCatchState &state,
+                      Timer &timer);
 
     // A new game: field cleared, start values, the timer running at the pace of the speed bar.
     // The owner calls it right before showing the window.

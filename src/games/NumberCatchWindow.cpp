@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "games/Form4.h"
+#include "games/NumberCatchWindow.h"
 
 #include "games/CatchField.h"
 #include "platform/Dialogs.h"
@@ -35,7 +35,8 @@ constexpr std::pair<int, NumberCatch::Direction> kPfeilTasten[] = {
 };
 } // namespace
 
-Form4::Form4(Platform &platform, Navigator &navigator, NumberCatchState &state, Timer &timer)
+NumberCatchWindow::NumberCatchWindow(Platform &platform, Navigator &navigator,
+                                     NumberCatchState &state, Timer &timer)
     : platform_(platform), game_(state, platform.random),
       runde_(game_, timer, platform.dialogs, navigator) {
     makeFixedWindow(*this, "Form4", kTitel, 7245, 5085, Colors::kFenster);
@@ -91,23 +92,23 @@ Form4::Form4(Platform &platform, Navigator &navigator, NumberCatchState &state, 
     hBildlauf1_->setPageStep(1);
     hBildlauf1_->setValue(kAnfangsTempo);
     hBildlauf1_->setAccessibleName(QStringLiteral("Tempo"));
-    connect(hBildlauf1_, &QScrollBar::valueChanged, this, &Form4::hBildlauf1Change);
+    connect(hBildlauf1_, &QScrollBar::valueChanged, this, &NumberCatchWindow::hBildlauf1Change);
 
     runde_.setViewUpdate([this] { anzeigen(); });
     // The window sees the keys before its controls, whichever of them has the focus.
     new KeyPreview(*this, [this](QKeyEvent &key, QWidget &) { return keyPreview(key); });
 }
 
-void Form4::spielStarten() {
+void NumberCatchWindow::spielStarten() {
     runde_.starten(hBildlauf1_->value());
     feld_->refresh();
 }
 
-void Form4::activated() {
+void NumberCatchWindow::activated() {
     placeOnScreen(*this, platform_.screen);
 }
 
-bool Form4::keyPreview(const QKeyEvent &key) {
+bool NumberCatchWindow::keyPreview(const QKeyEvent &key) {
     if (key.type() != QEvent::KeyPress) {
         return false;
     }
@@ -124,18 +125,18 @@ bool Form4::keyPreview(const QKeyEvent &key) {
     return false;
 }
 
-void Form4::closeEvent(QCloseEvent *event) {
+void NumberCatchWindow::closeEvent(QCloseEvent *event) {
     // The close box ends the game like ENDE answered Yes; the owner hides the window.
     event->ignore();
     runde_.beenden();
 }
 
-void Form4::hBildlauf1Change(int value) {
+void NumberCatchWindow::hBildlauf1Change(int value) {
     runde_.tempoSetzen(value);
     bild1_->setFocus();
 }
 
-void Form4::anzeigen() {
+void NumberCatchWindow::anzeigen() {
     feld_->refresh();
     bezeichnung3_->setText(game_.naechsteZiffer());
 }
