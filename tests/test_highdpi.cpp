@@ -6,9 +6,9 @@
 #include "fakes/FakeTimer.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
+#include "games/MemoryWindow.h"
 #include "games/NumberCatchState.h"
 #include "games/NumberCatchWindow.h"
-#include "games/memo.h"
 #include "platform/LayoutFont.h"
 #include "trainer/Form1.h"
 #include "trainer/Form2.h"
@@ -52,7 +52,7 @@ struct ShownWindow {
         } else if (name == QStringLiteral("Form4")) {
             window = std::make_unique<NumberCatchWindow>(p.platform, p.navigator, state, timer);
         } else {
-            window = std::make_unique<memo>(p.platform, p.navigator);
+            window = std::make_unique<MemoryWindow>(p.platform, p.navigator);
         }
         window->show();
     }

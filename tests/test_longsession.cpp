@@ -12,8 +12,8 @@
 #include "entry/KeySymbol.h"
 #include "entry/TileMime.h"
 #include "fakes/TestProgram.h"
+#include "games/MemoryWindow.h"
 #include "games/NumberCatchWindow.h"
-#include "games/memo.h"
 #include "trainer/TrainerWindow.h"
 #include "vocabulary/Zahlenzeile.h"
 #include "worksheet/WorksheetPanel.h"
@@ -406,7 +406,7 @@ private:
     void trainerActions(TrainerWindow *w, std::vector<Choice> &c);
     void infoActions(InfoWindow *w, std::vector<Choice> &c);
     void numberCatchActions(NumberCatchWindow *w, std::vector<Choice> &c);
-    void memoryActions(memo *w, std::vector<Choice> &c);
+    void memoryActions(MemoryWindow *w, std::vector<Choice> &c);
     void noteTarget(const QWidget *target);
     void clickAt(QWidget *window, QPoint point);
     void clickControl(QWidget *control);
@@ -640,7 +640,7 @@ void Pupil::perform(QWidget *window) {
         infoActions(w, choices);
     } else if (auto *w = qobject_cast<NumberCatchWindow *>(window)) {
         numberCatchActions(w, choices);
-    } else if (auto *w = qobject_cast<memo *>(window)) {
+    } else if (auto *w = qobject_cast<MemoryWindow *>(window)) {
         memoryActions(w, choices);
     }
     choose(choices);
@@ -889,7 +889,7 @@ void Pupil::numberCatchActions(NumberCatchWindow *w, std::vector<Choice> &c) {
     c.push_back({0.1, "close by frame", [w] { w->close(); }});
 }
 
-void Pupil::memoryActions(memo *w, std::vector<Choice> &c) {
+void Pupil::memoryActions(MemoryWindow *w, std::vector<Choice> &c) {
     c.push_back({10, "card", [this, w] {
                      const Memory &board = w->spiel();
                      int k = roll(Memory::kKartenAnzahl) + 1;
@@ -1233,7 +1233,7 @@ void Pupil::checkGames() {
                        .arg(bar->value()));
         }
     }
-    if (memo *window = run_->windows.memory()) {
+    if (MemoryWindow *window = run_->windows.memory()) {
         const Memory &board = window->spiel();
         if (board.gemischt()) {
             QString sorted = board.kartenFolge();

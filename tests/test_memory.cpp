@@ -5,7 +5,7 @@
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
 #include "games/Memory.h"
-#include "games/memo.h"
+#include "games/MemoryWindow.h"
 #include "widgets/Twips.h"
 
 #include <QLabel>
@@ -56,7 +56,7 @@ struct Window {
     explicit Window(std::uint64_t seed = 1) : fake(seed), window(fake.platform, navigator) {}
     TestPlatform fake;
     FakeNavigator navigator;
-    memo window;
+    MemoryWindow window;
 
     QLabel *karte(int k) {
         return window.findChild<QLabel *>(QStringLiteral("Bezeichnung%1").arg(k));
@@ -271,7 +271,7 @@ private Q_SLOTS:
         TestPlatform fake;
         fake.screen.screenGeometry = QRect(0, 0, 1000, 800);
         FakeNavigator navigator;
-        memo window(fake.platform, navigator);
+        MemoryWindow window(fake.platform, navigator);
         const QRect outer = window.frameGeometry();
         QCOMPARE(outer.topLeft(), QPoint((1000 - outer.width()) / 2, (800 - outer.height()) / 2));
         window.move(10, 20);

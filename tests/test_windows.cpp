@@ -6,8 +6,8 @@
 #include "app/StartWindow.h"
 #include "app/Windows.h"
 #include "fakes/TestProgram.h"
+#include "games/MemoryWindow.h"
 #include "games/NumberCatchWindow.h"
-#include "games/memo.h"
 #include "trainer/TrainerWindow.h"
 
 #include <QCheckBox>

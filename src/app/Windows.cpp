@@ -5,8 +5,8 @@
 
 #include "app/InfoWindow.h"
 #include "app/StartWindow.h"
+#include "games/MemoryWindow.h"
 #include "games/NumberCatchWindow.h"
-#include "games/memo.h"
 #include "platform/Host.h"
 #include "trainer/Form1.h"
 #include "trainer/Form2.h"
@@ -78,10 +78,10 @@ void Windows::showNumberCatch() {
 }
 
 void Windows::showMemory() {
-    if (!memo_) {
-        watch(memo_, std::make_unique<memo>(platform_, *this));
+    if (!memoryWindow_) {
+        watch(memoryWindow_, std::make_unique<MemoryWindow>(platform_, *this));
     }
-    bringToFront(memo_.get());
+    bringToFront(memoryWindow_.get());
 }
 
 InfoWindow &Windows::infoWindow() {
@@ -155,7 +155,7 @@ void Windows::bringToFront(QWidget *window) {
 
 std::array<QWidget *, 6> Windows::mainWindows() const {
     return {startWindow_.get(), trainers_[0].get(),       trainers_[1].get(),
-            trainers_[2].get(), numberCatchWindow_.get(), memo_.get()};
+            trainers_[2].get(), numberCatchWindow_.get(), memoryWindow_.get()};
 }
 
 void Windows::activate(QWidget *window) {

@@ -19,7 +19,7 @@ class InfoWindow;
 class QWidget;
 class Timer;
 class TrainerWindow;
-class memo;
+class MemoryWindow;
 struct Platform;
 
 // The one owner of the program's windows: creates each on first show, keeps it for the run and
@@ -48,7 +48,7 @@ public:
     TrainerWindow *trainer(Modul modul) const;
     InfoWindow *info() const { return info_.get(); }
     NumberCatchWindow *numberCatch() const { return numberCatchWindow_.get(); }
-    memo *memory() const { return memo_.get(); }
+    MemoryWindow *memory() const { return memoryWindow_.get(); }
     const NumberCatchState &numberCatchState() const { return numberCatchState_; }
 
 protected:
@@ -74,7 +74,7 @@ private:
     // Info windows closed but not yet deleted by the event loop.
     std::vector<QPointer<InfoWindow>> discarded_;
     std::unique_ptr<NumberCatchWindow> numberCatchWindow_;
-    std::unique_ptr<memo> memo_;
+    std::unique_ptr<MemoryWindow> memoryWindow_;
     QWidget *lastActive_ = nullptr;
     // The printer lock; Kontroll1 of the info window shows it. A new info window starts checked,
     // and the close box that discards a window takes its setting along.

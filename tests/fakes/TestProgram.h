@@ -7,8 +7,8 @@
 #include "app/Windows.h"
 #include "fakes/FakeTimer.h"
 #include "fakes/TestPlatform.h"
+#include "games/MemoryWindow.h"
 #include "games/NumberCatchWindow.h"
-#include "games/memo.h"
 #include "trainer/TrainerWindow.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "games/memo.h"
+#include "games/MemoryWindow.h"
 
 #include "platform/Dialogs.h"
 #include "platform/LayoutFont.h"
@@ -24,7 +24,7 @@ constexpr int kSpalteRechts = 3720;
 constexpr int kKartenProSpalte = 9;
 } // namespace
 
-memo::memo(Platform &platform, Navigator &navigator)
+MemoryWindow::MemoryWindow(Platform &platform, Navigator &navigator)
     : platform_(platform), navigator_(navigator), game_(platform.random) {
     makeFixedWindow(*this, "memo", kTitel, 6540, 5805, Colors::kFenster);
 
@@ -32,10 +32,10 @@ memo::memo(Platform &platform, Navigator &navigator)
 
     auto *befehl1 = Controls::button(this, "Befehl1", twipsRect(120, 120, 735, 495),
                                      QStringLiteral("ENDE"), fontPt(8.25));
-    connect(befehl1, &QPushButton::clicked, this, &memo::befehl1Click);
+    connect(befehl1, &QPushButton::clicked, this, &MemoryWindow::befehl1Click);
     auto *befehl2 = Controls::button(this, "Befehl2", twipsRect(120, 720, 735, 495),
                                      QStringLiteral("Hilfe"), fontPt(9.75, true));
-    connect(befehl2, &QPushButton::clicked, this, &memo::befehl2Click);
+    connect(befehl2, &QPushButton::clicked, this, &MemoryWindow::befehl2Click);
 
     for (int k = 1; k <= Memory::kKartenAnzahl; ++k) {
         const int left = k <= kKartenProSpalte ? kSpalteLinks : kSpalteRechts;
@@ -53,16 +53,16 @@ memo::memo(Platform &platform, Navigator &navigator)
     placeOnScreen(*this, platform_.screen);
 }
 
-void memo::activated() {
+void MemoryWindow::activated() {
 }
 
-void memo::closeEvent(QCloseEvent *event) {
+void MemoryWindow::closeEvent(QCloseEvent *event) {
     // The close box acts as ENDE answered Yes; the owner hides the window.
     event->ignore();
     navigator_.showStartWindow();
 }
 
-void memo::bezeichnungClick(int k) {
+void MemoryWindow::bezeichnungClick(int k) {
     const bool geschafft = game_.karteGeklickt(k);
     anzeigen();
     if (geschafft) {
@@ -70,7 +70,7 @@ void memo::bezeichnungClick(int k) {
     }
 }
 
-void memo::befehl1Click() {
+void MemoryWindow::befehl1Click() {
     const Dialogs::Answer answer = platform_.dialogs.message(
         QStringLiteral("  Dieses Spiel jetzt beenden?"), kTitel, Dialogs::Buttons::YesNo,
         Dialogs::Answer::Yes, Dialogs::Icon::Critical);
@@ -79,20 +79,20 @@ void memo::befehl1Click() {
     }
 }
 
-void memo::befehl2Click() {
+void MemoryWindow::befehl2Click() {
     platform_.dialogs.inform(QStringLiteral("Immer zwei Felder bilden ein Zahlenpaar, klicke\r"
                                             "die Einzelfelder an und suche so Zahlenpaare!"),
                              kTitel);
 }
 
-void memo::memoryGeschafft() {
+void MemoryWindow::memoryGeschafft() {
     platform_.dialogs.inform(QStringLiteral("Prima, du hast es geschafft!\r"), kTitel);
     game_.spielfeldZuruecksetzen();
     anzeigen();
     navigator_.showStartWindow();
 }
 
-void memo::anzeigen() {
+void MemoryWindow::anzeigen() {
     for (int k = 1; k <= Memory::kKartenAnzahl; ++k) {
         ClickableLabel *karte = karten_[k - 1];
         const bool gefunden = game_.istGefunden(k);

@@ -15,10 +15,10 @@ class Navigator;
 
 // The memory game "Memory": eighteen cards, nine pairs of additions that make ten. Keeps its
 // board while hidden; ends in the start window.
-class memo : public QWidget, public ProgramWindow {
+class MemoryWindow : public QWidget, public ProgramWindow {
     Q_OBJECT
 public:
-    memo(Platform &platform, Navigator &navigator);
+    MemoryWindow(Platform &platform, Navigator &navigator);
 
     void activated() override;
 
