@@ -13,7 +13,7 @@
 #include "Percentile.h"
 #include "entry/TileMime.h"
 #include "fakes/TestPlatform.h"
-#include "trainer/Form1.h"
+#include "trainer/TrainerWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -61,7 +61,7 @@ int main(int argc, char *argv[]) {
     }
 
     TestPlatform p;
-    Form1 window(p.platform, p.navigator);
+    TrainerWindow window(Modul::Addition, p.platform, p.navigator);
     window.show();
     QApplication::processEvents();
     auto *zehner = window.findChild<QLabel *>(QStringLiteral("Bezeichnung12"));

@@ -10,9 +10,7 @@
 #include "games/NumberCatchState.h"
 #include "games/NumberCatchWindow.h"
 #include "platform/LayoutFont.h"
-#include "trainer/Form1.h"
-#include "trainer/Form2.h"
-#include "trainer/Form3.h"
+#include "trainer/TrainerWindow.h"
 #include "widgets/IconPainter.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
@@ -42,11 +40,11 @@ struct ShownWindow {
         if (name == QStringLiteral("Form0")) {
             window = std::make_unique<StartWindow>(p.platform, p.navigator);
         } else if (name == QStringLiteral("Form1")) {
-            window = std::make_unique<Form1>(p.platform, p.navigator);
+            window = std::make_unique<TrainerWindow>(Modul::Addition, p.platform, p.navigator);
         } else if (name == QStringLiteral("Form2")) {
-            window = std::make_unique<Form2>(p.platform, p.navigator);
+            window = std::make_unique<TrainerWindow>(Modul::Subtraktion, p.platform, p.navigator);
         } else if (name == QStringLiteral("Form3")) {
-            window = std::make_unique<Form3>(p.platform, p.navigator);
+            window = std::make_unique<TrainerWindow>(Modul::Gemischt, p.platform, p.navigator);
         } else if (name == QStringLiteral("QUVLABEL")) {
             window = std::make_unique<InfoWindow>(p.platform);
         } else if (name == QStringLiteral("Form4")) {

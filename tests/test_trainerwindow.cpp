@@ -4,9 +4,7 @@
 #include "entry/TileMime.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
-#include "trainer/Form1.h"
-#include "trainer/Form2.h"
-#include "trainer/Form3.h"
+#include "trainer/TrainerWindow.h"
 #include "widgets/Twips.h"
 
 #include <QLabel>
@@ -125,7 +123,7 @@ void TrainerWindowTest::controlsStandAtTheirTwipPositions() {
 
 void TrainerWindowTest::modesShowAndHideTheSecondHeaderAndTheGapPanel() {
     TestPlatform p;
-    Form1 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Addition, p.platform, p.navigator);
     w.activated();
     QVERIFY(!control(w, "Bezeichnung21")->isVisibleTo(&w));
     QTest::mouseClick(control<QPushButton>(w, "Befehl20"), Qt::LeftButton);
@@ -138,7 +136,7 @@ void TrainerWindowTest::modesShowAndHideTheSecondHeaderAndTheGapPanel() {
 
 void TrainerWindowTest::droppedTileIsJudgedAndShown() {
     TestPlatform p;
-    Form1 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Addition, p.platform, p.navigator);
     w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
     w.refresh();
     QCOMPARE(text(w, "Bezeichnung3"), QStringLiteral("3"));
@@ -152,7 +150,7 @@ void TrainerWindowTest::droppedTileIsJudgedAndShown() {
 
 void TrainerWindowTest::wrongDigitIsShownWhileTheErrorBoxIsOpen() {
     TestPlatform p;
-    Form2 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Subtraktion, p.platform, p.navigator);
     w.trainer().spaltenaufgabeZeigen(Rechenart::Subtraktion, {452, 217, 900});
     w.refresh();
     QString shown;
@@ -176,7 +174,7 @@ void TrainerWindowTest::foreignDataIsRefusedAndCountsNothing() {
     QFETCH(QByteArray, target);
     QFETCH(int, kind);
     TestPlatform p;
-    Form1 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Addition, p.platform, p.navigator);
     w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
     w.trainer().feldWaehlen(Feld::raster(Raster::kErgebnisEiner));
     w.refresh();
@@ -195,7 +193,7 @@ void TrainerWindowTest::foreignDataIsRefusedAndCountsNothing() {
 
 void TrainerWindowTest::clickPutsTheKeySymbolOnTheFieldAndKeysEnterTheDigit() {
     TestPlatform p;
-    Form1 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Addition, p.platform, p.navigator);
     w.show();
     w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
     w.refresh();
@@ -221,7 +219,7 @@ void TrainerWindowTest::clickPutsTheKeySymbolOnTheFieldAndKeysEnterTheDigit() {
 
 void TrainerWindowTest::keysOfAHiddenWindowAreNotJudged() {
     TestPlatform p;
-    Form1 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Addition, p.platform, p.navigator);
     w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
     w.trainer().feldWaehlen(Feld::raster(Raster::kErgebnisEiner));
     QTest::keyClick(&w, Qt::Key_5);
@@ -230,7 +228,7 @@ void TrainerWindowTest::keysOfAHiddenWindowAreNotJudged() {
 
 void TrainerWindowTest::wrongKeyIsJudgedOnceWhenItsErrorBoxTookTheActivation() {
     TestPlatform p;
-    Form1 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Addition, p.platform, p.navigator);
     w.show();
     QApplication::setActiveWindow(&w);
     w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
@@ -256,7 +254,7 @@ void TrainerWindowTest::wrongKeyIsJudgedOnceWhenItsErrorBoxTookTheActivation() {
 
 void TrainerWindowTest::keysAreNotJudgedWhileTheWorksheetCoversTheGrid() {
     TestPlatform p;
-    Form2 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Subtraktion, p.platform, p.navigator);
     w.show();
     w.trainer().spaltenaufgabeZeigen(Rechenart::Subtraktion, {452, 217, 900});
     QTest::mouseClick(control(w, "Bezeichnung13"), Qt::LeftButton);
@@ -272,7 +270,7 @@ void TrainerWindowTest::keysAreNotJudgedWhileTheWorksheetCoversTheGrid() {
 
 void TrainerWindowTest::digitPressedInTheSameInstantAsAModifierIsJudged() {
     TestPlatform p;
-    Form1 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Addition, p.platform, p.navigator);
     w.show();
     w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
     w.refresh();
@@ -291,9 +289,9 @@ void TrainerWindowTest::digitPressedInTheSameInstantAsAModifierIsJudged() {
 
 void TrainerWindowTest::activationSetsTheCaptionAndDrawsANewTask() {
     TestPlatform p;
-    Form1 plus(p.platform, p.navigator);
-    Form2 minus(p.platform, p.navigator);
-    Form3 gemischt(p.platform, p.navigator);
+    TrainerWindow plus(Modul::Addition, p.platform, p.navigator);
+    TrainerWindow minus(Modul::Subtraktion, p.platform, p.navigator);
+    TrainerWindow gemischt(Modul::Gemischt, p.platform, p.navigator);
     QCOMPARE(plus.windowTitle(), QStringLiteral("Schriftliche Additon"));
     plus.activated();
     minus.activated();
@@ -309,7 +307,7 @@ void TrainerWindowTest::activationSetsTheCaptionAndDrawsANewTask() {
 
 void TrainerWindowTest::closeBoxLeavesLikeEnde() {
     TestPlatform p;
-    Form3 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Gemischt, p.platform, p.navigator);
     w.show();
     w.trainer().lueckenaufgabenWaehlen();
     QVERIFY(!w.close());
@@ -319,7 +317,7 @@ void TrainerWindowTest::closeBoxLeavesLikeEnde() {
 
 void TrainerWindowTest::helpShowsItsFourLines() {
     TestPlatform p;
-    Form2 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Subtraktion, p.platform, p.navigator);
     QTest::mouseClick(control<QPushButton>(w, "Befehl15"), Qt::LeftButton);
     QCOMPARE(p.dialogs.count(), 1);
     QCOMPARE(p.dialogs.last().title, QStringLiteral("Hilfe"));
@@ -333,7 +331,7 @@ void TrainerWindowTest::helpShowsItsFourLines() {
 
 void TrainerWindowTest::offersAreClickedThroughTheirLabels() {
     TestPlatform p;
-    Form3 w(p.platform, p.navigator);
+    TrainerWindow w(Modul::Gemischt, p.platform, p.navigator);
     w.show();
     w.trainer().spaltenaufgabeZeigen(Rechenart::Addition, {123, 210, 100});
     for (int i = 0; i < 50; ++i) {

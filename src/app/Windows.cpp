@@ -8,9 +8,7 @@
 #include "games/MemoryWindow.h"
 #include "games/NumberCatchWindow.h"
 #include "platform/Host.h"
-#include "trainer/Form1.h"
-#include "trainer/Form2.h"
-#include "trainer/Form3.h"
+#include "trainer/TrainerWindow.h"
 #include "widgets/ProgramWindow.h"
 
 #include <QCoreApplication>
@@ -51,19 +49,7 @@ void Windows::showStartWindow() {
 void Windows::showTrainer(Modul modul) {
     auto &slot = trainers_.at(static_cast<std::size_t>(modul));
     if (!slot) {
-        std::unique_ptr<TrainerWindow> created;
-        switch (modul) {
-        case Modul::Addition:
-            created = std::make_unique<Form1>(platform_, *this);
-            break;
-        case Modul::Subtraktion:
-            created = std::make_unique<Form2>(platform_, *this);
-            break;
-        case Modul::Gemischt:
-            created = std::make_unique<Form3>(platform_, *this);
-            break;
-        }
-        watch(slot, std::move(created));
+        watch(slot, std::make_unique<TrainerWindow>(modul, platform_, *this));
     }
     bringToFront(slot.get());
 }
