@@ -8,7 +8,7 @@
 #include "Percentile.h"
 #include "platform/Random.h"
 #include "platform/SystemClock.h"
-#include "worksheet/Rechenblatt.h"
+#include "worksheet/WorksheetText.h"
 
 #include <chrono>
 #include <cstdio>
@@ -37,8 +37,8 @@ int main(int argc, char *argv[]) {
         micros.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
             const Steady::time_point start = Steady::now();
-            const QStringList lines = Rechenblatt::rechenblattErstellen(modul, random, clock);
-            textLength += static_cast<std::size_t>(Rechenblatt::ablageText(lines, modul).size());
+            const QStringList lines = WorksheetText::rechenblattErstellen(modul, random, clock);
+            textLength += static_cast<std::size_t>(WorksheetText::ablageText(lines, modul).size());
             micros.push_back(
                 std::chrono::duration<double, std::micro>(Steady::now() - start).count());
         }

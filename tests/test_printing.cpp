@@ -19,7 +19,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(Modul)
-Q_DECLARE_METATYPE(Rechenblatt::Blatt)
+Q_DECLARE_METATYPE(WorksheetText::Blatt)
 Q_DECLARE_METATYPE(Printer::Outcome)
 Q_DECLARE_METATYPE(Dialogs::Icon)
 Q_DECLARE_METATYPE(Printer::Outcome::Kind)
@@ -37,11 +37,11 @@ struct Bench : TestPlatform {
         : modul(modul), output(modul, platform, navigator, [this] { return points; }) {
         FakeClock fixed;
         Random sheetRandom(21);
-        lines = Rechenblatt::rechenblattErstellen(modul, sheetRandom, fixed);
+        lines = WorksheetText::rechenblattErstellen(modul, sheetRandom, fixed);
     }
 
-    void print(Rechenblatt::Blatt blatt) {
-        if (blatt == Rechenblatt::Blatt::Aufgaben) {
+    void print(WorksheetText::Blatt blatt) {
+        if (blatt == WorksheetText::Blatt::Aufgaben) {
             output.aufgabenDrucken(lines);
         } else {
             output.loesungenDrucken(lines);
@@ -97,7 +97,7 @@ private Q_SLOTS:
     void passwordMustBeThePointsShownExactly() {
         QFETCH(QString, typed);
         QFETCH(bool, prints);
-        for (auto blatt : {Rechenblatt::Blatt::Aufgaben, Rechenblatt::Blatt::Loesungen}) {
+        for (auto blatt : {WorksheetText::Blatt::Aufgaben, WorksheetText::Blatt::Loesungen}) {
             Bench bench;
             bench.dialogs.typeNext(typed);
             bench.dialogs.answerNext(Dialogs::Answer::Yes);
@@ -146,11 +146,11 @@ private Q_SLOTS:
 
     void questionAndClosingMessageHaveTheirTexts_data() {
         QTest::addColumn<Modul>("modul");
-        QTest::addColumn<Rechenblatt::Blatt>("blatt");
+        QTest::addColumn<WorksheetText::Blatt>("blatt");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("closing");
-        using B = Rechenblatt::Blatt;
+        using B = WorksheetText::Blatt;
         const QString tasksQuestion = QStringLiteral("Das Rechenblatt jetzt ausdrucken?\r\r");
         const QString solutionsQuestion = QStringLiteral("Das Lösungsblatt jetzt ausdrucken?\r\r");
         const QString tasksClosing = QStringLiteral("Das Rechenblatt wird gedruckt ...\r\r");
@@ -169,7 +169,7 @@ private Q_SLOTS:
     }
     void questionAndClosingMessageHaveTheirTexts() {
         QFETCH(Modul, modul);
-        QFETCH(Rechenblatt::Blatt, blatt);
+        QFETCH(WorksheetText::Blatt, blatt);
         QFETCH(QString, question);
         QFETCH(QString, title);
         QFETCH(QString, closing);
@@ -214,9 +214,9 @@ private Q_SLOTS:
 
     void printedDocumentIsTheSheetInCourierNew18_data() {
         QTest::addColumn<Modul>("modul");
-        QTest::addColumn<Rechenblatt::Blatt>("blatt");
+        QTest::addColumn<WorksheetText::Blatt>("blatt");
         QTest::addColumn<QString>("name");
-        using B = Rechenblatt::Blatt;
+        using B = WorksheetText::Blatt;
         QTest::newRow("addition tasks")
             << Modul::Addition << B::Aufgaben << QStringLiteral("Rechenblatt");
         QTest::newRow("subtraction solutions")
@@ -226,7 +226,7 @@ private Q_SLOTS:
     }
     void printedDocumentIsTheSheetInCourierNew18() {
         QFETCH(Modul, modul);
-        QFETCH(Rechenblatt::Blatt, blatt);
+        QFETCH(WorksheetText::Blatt, blatt);
         QFETCH(QString, name);
         Bench bench(modul);
         bench.navigator.locked = false;
@@ -237,10 +237,10 @@ private Q_SLOTS:
         QCOMPARE(document.name, name);
         QCOMPARE(document.fontFamily, QStringLiteral("Courier New"));
         QCOMPARE(document.pointSize, 18);
-        QCOMPARE(document.lines, Rechenblatt::druckZeilen(bench.lines, modul, blatt));
-        const bool tasks = blatt == Rechenblatt::Blatt::Aufgaben;
+        QCOMPARE(document.lines, WorksheetText::druckZeilen(bench.lines, modul, blatt));
+        const bool tasks = blatt == WorksheetText::Blatt::Aufgaben;
         const int offset = static_cast<int>(document.lines.size() - bench.lines.size());
-        for (int index : Rechenblatt::ergebnisZeilen(modul)) {
+        for (int index : WorksheetText::ergebnisZeilen(modul)) {
             QCOMPARE(document.lines[offset + index] == QStringLiteral(" "), tasks);
         }
     }
@@ -389,7 +389,7 @@ private Q_SLOTS:
         bench.navigator.locked = locked;
         bench.output.kopieren(bench.lines);
         QCOMPARE(bench.clipboard.texts,
-                 QStringList{Rechenblatt::ablageText(bench.lines, Modul::Gemischt)});
+                 QStringList{WorksheetText::ablageText(bench.lines, Modul::Gemischt)});
         QVERIFY(!bench.navigator.calls.contains(QStringLiteral("lock?")));
         QCOMPARE(bench.dialogs.count(), 1);
         const FakeDialogs::Shown &told = bench.dialogs.last();
@@ -417,13 +417,14 @@ private Q_SLOTS:
 
     void pagesKeepEveryLineOfTheSheet_data() {
         QTest::addColumn<Modul>("modul");
-        QTest::addColumn<Rechenblatt::Blatt>("blatt");
+        QTest::addColumn<WorksheetText::Blatt>("blatt");
         QTest::addColumn<int>("linesPerPage");
         const std::pair<const char *, Modul> moduln[] = {{"addition", Modul::Addition},
                                                          {"subtraction", Modul::Subtraktion},
                                                          {"mixed", Modul::Gemischt}};
-        const std::pair<const char *, Rechenblatt::Blatt> blaetter[] = {
-            {"tasks", Rechenblatt::Blatt::Aufgaben}, {"solutions", Rechenblatt::Blatt::Loesungen}};
+        const std::pair<const char *, WorksheetText::Blatt> blaetter[] = {
+            {"tasks", WorksheetText::Blatt::Aufgaben},
+            {"solutions", WorksheetText::Blatt::Loesungen}};
         // 37 lines: A4 with half-inch top and bottom margins, or Letter.
         for (int linesPerPage : {20, 37, 38}) {
             for (const auto &[modulName, modul] : moduln) {
@@ -436,10 +437,10 @@ private Q_SLOTS:
     }
     void pagesKeepEveryLineOfTheSheet() {
         QFETCH(Modul, modul);
-        QFETCH(Rechenblatt::Blatt, blatt);
+        QFETCH(WorksheetText::Blatt, blatt);
         QFETCH(int, linesPerPage);
         const Bench bench(modul);
-        const QStringList document = Rechenblatt::druckZeilen(bench.lines, modul, blatt);
+        const QStringList document = WorksheetText::druckZeilen(bench.lines, modul, blatt);
         // Only blank lines after the last printed line may be left out.
         const auto lastPrinted =
             std::find_if(document.rbegin(), document.rend(),
@@ -465,8 +466,8 @@ private Q_SLOTS:
         const QString folder = temp.filePath(QStringLiteral("Dokumente"));
         QtPrinter printer(QtPrinter::Target::FileOnly, folder);
         Bench bench;
-        const QStringList lines =
-            Rechenblatt::druckZeilen(bench.lines, Modul::Addition, Rechenblatt::Blatt::Loesungen);
+        const QStringList lines = WorksheetText::druckZeilen(bench.lines, Modul::Addition,
+                                                             WorksheetText::Blatt::Loesungen);
         const Printer::Outcome outcome = printer.print(
             {QStringLiteral("Lösungsblatt"), lines, QStringLiteral("Courier New"), 18});
         QCOMPARE(outcome.kind, Kind::SavedToFile);
@@ -600,10 +601,11 @@ private Q_SLOTS:
         }
         QtPrinter printer;
         Bench bench;
-        const Printer::Outcome outcome = printer.print(
-            {QStringLiteral("Lösungsblatt"),
-             Rechenblatt::druckZeilen(bench.lines, Modul::Addition, Rechenblatt::Blatt::Loesungen),
-             QStringLiteral("Courier New"), 18});
+        const Printer::Outcome outcome =
+            printer.print({QStringLiteral("Lösungsblatt"),
+                           WorksheetText::druckZeilen(bench.lines, Modul::Addition,
+                                                      WorksheetText::Blatt::Loesungen),
+                           QStringLiteral("Courier New"), 18});
         QCOMPARE(outcome.kind, kind);
         QCOMPARE(outcome.where,
                  temporaryFolder ? queue : QFileInfo(notAFolder).canonicalFilePath());
@@ -629,7 +631,7 @@ private Q_SLOTS:
     void qtClipboardKeepsTheTextExactly() {
         QtClipboard clipboard;
         Bench bench;
-        const QString text = Rechenblatt::ablageText(bench.lines, Modul::Addition);
+        const QString text = WorksheetText::ablageText(bench.lines, Modul::Addition);
         QVERIFY(clipboard.setText(text));
         QCOMPARE(QGuiApplication::clipboard()->text(), text);
     }

@@ -4,14 +4,14 @@
 #include "fakes/FakeClock.h"
 #include "platform/Random.h"
 #include "vocabulary/Zahlenzeile.h"
-#include "worksheet/Rechenblatt.h"
 #include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetText.h"
 
 #include <QRegularExpression>
 #include <QTest>
 
 Q_DECLARE_METATYPE(Modul)
-Q_DECLARE_METATYPE(Rechenblatt::Blatt)
+Q_DECLARE_METATYPE(WorksheetText::Blatt)
 
 namespace {
 
@@ -130,14 +130,14 @@ struct ScriptedDraw {
     QList<QPair<int, int>> asked;
     QStringList events;
 
-    Rechenblatt::Draw draw() {
+    WorksheetText::Draw draw() {
         return [this](int n, int m) {
             asked.append({n, m});
             events.append(QStringLiteral("d"));
             return script.isEmpty() ? m : script.takeFirst();
         };
     }
-    Rechenblatt::Reseed reseed() {
+    WorksheetText::Reseed reseed() {
         return [this] { events.append(QStringLiteral("r")); };
     }
 };
@@ -158,7 +158,7 @@ private Q_SLOTS:
         blatt.blattZeigen();
         QVERIFY(blatt.isOpen());
         QCOMPARE(blatt.zeilen(),
-                 Rechenblatt::rechenblattErstellen(Modul::Subtraktion, same, clock));
+                 WorksheetText::rechenblattErstellen(Modul::Subtraktion, same, clock));
         blatt.blattSchliessen();
         QCOMPARE(blatt.ansicht(), Worksheet::Ansicht::Geschlossen);
         QVERIFY(blatt.zeilen().isEmpty());
@@ -204,7 +204,7 @@ private Q_SLOTS:
         QFETCH(int, spacers);
         Random random(7);
         FakeClock clock;
-        const QStringList lines = Rechenblatt::rechenblattErstellen(modul, random, clock);
+        const QStringList lines = WorksheetText::rechenblattErstellen(modul, random, clock);
         QCOMPARE(lines.size(), lineCount);
         QCOMPARE(blockKinds(lines), kinds);
         for (const Block &block : blocksOf(lines)) {
@@ -218,7 +218,7 @@ private Q_SLOTS:
         FakeClock clock;
         for (int seed = 0; seed < seedCount(200); ++seed) {
             Random random(seed);
-            for (const QString &line : Rechenblatt::rechenblattErstellen(modul, random, clock)) {
+            for (const QString &line : WorksheetText::rechenblattErstellen(modul, random, clock)) {
                 const bool spacer = line == QStringLiteral(" ");
                 const bool row = line.size() == 48 && line.endsWith(QStringLiteral("   "));
                 QVERIFY2(spacer || row, qPrintable(QLatin1Char('"') + line + QLatin1Char('"')));
@@ -233,7 +233,7 @@ private Q_SLOTS:
         for (int seed = 0; seed < seedCount(300); ++seed) {
             Random random(seed);
             const QList<Task> tasks =
-                tasksOf(Rechenblatt::rechenblattErstellen(modul, random, clock));
+                tasksOf(WorksheetText::rechenblattErstellen(modul, random, clock));
             if (QTest::currentTestFailed()) {
                 return;
             }
@@ -259,7 +259,7 @@ private Q_SLOTS:
         for (int seed = 0; seed < seedCount(1000); ++seed) {
             Random random(seed);
             for (const Task &task :
-                 tasksOf(Rechenblatt::rechenblattErstellen(modul, random, clock))) {
+                 tasksOf(WorksheetText::rechenblattErstellen(modul, random, clock))) {
                 for (int i = 0; i < task.operands.size(); ++i) {
                     const int slot = i == task.operands.size() - 1 ? 2 : i;
                     lowest[slot] = qMin(lowest[slot], task.operands[i]);
@@ -276,7 +276,7 @@ private Q_SLOTS:
         for (int seed = 0; seed < seedCount(300); ++seed) {
             Random random(seed);
             const QStringList lines =
-                Rechenblatt::rechenblattErstellen(Modul::Subtraktion, random, clock);
+                WorksheetText::rechenblattErstellen(Modul::Subtraktion, random, clock);
             for (const Block &block : blocksOf(lines)) {
                 const QString results = lines[block.resultLine()];
                 for (int k = 0; k < cellsPerLine; ++k) {
@@ -298,12 +298,12 @@ private Q_SLOTS:
     void resultLinesStandAtTheirFixedNumbers() {
         QFETCH(Modul, modul);
         QFETCH(QList<int>, resultLines);
-        QCOMPARE(Rechenblatt::ergebnisZeilen(modul), resultLines);
+        QCOMPARE(WorksheetText::ergebnisZeilen(modul), resultLines);
         Random random(11);
         FakeClock clock;
         QList<int> found;
         for (const Block &block :
-             blocksOf(Rechenblatt::rechenblattErstellen(modul, random, clock))) {
+             blocksOf(WorksheetText::rechenblattErstellen(modul, random, clock))) {
             found.append(block.resultLine());
         }
         QCOMPARE(found, resultLines);
@@ -329,7 +329,7 @@ private Q_SLOTS:
         QFETCH(QStringList, starts);
         ScriptedDraw scripted{{345, 78, 812, 1000}, {}, {}};
         const QStringList lines =
-            Rechenblatt::rechenblattErstellen(modul, scripted.draw(), scripted.reseed());
+            WorksheetText::rechenblattErstellen(modul, scripted.draw(), scripted.reseed());
         for (int i = 0; i < starts.size(); ++i) {
             QCOMPARE(lines[i].left(16), starts[i]);
         }
@@ -340,7 +340,7 @@ private Q_SLOTS:
         QFETCH(Modul, modul);
         ScriptedDraw scripted{{500, 1}, {}, {}};
         const QStringList lines =
-            Rechenblatt::rechenblattErstellen(modul, scripted.draw(), scripted.reseed());
+            WorksheetText::rechenblattErstellen(modul, scripted.draw(), scripted.reseed());
         const QString sign =
             modul == Modul::Subtraktion ? QStringLiteral("-") : QStringLiteral("+");
         QCOMPARE(lines[1].left(8), sign + QStringLiteral("   1   "));
@@ -373,7 +373,7 @@ private Q_SLOTS:
         }
         ScriptedDraw scripted{script, {}, {}};
         const QStringList lines =
-            Rechenblatt::rechenblattErstellen(modul, scripted.draw(), scripted.reseed());
+            WorksheetText::rechenblattErstellen(modul, scripted.draw(), scripted.reseed());
         QCOMPARE(scripted.asked, expectedAsks);
         QList<int> shown;
         for (const Task &task : tasksOf(lines)) {
@@ -393,7 +393,7 @@ private Q_SLOTS:
         QFETCH(Modul, modul);
         QFETCH(QList<int>, drawsBeforeReseeds);
         ScriptedDraw scripted;
-        Rechenblatt::rechenblattErstellen(modul, scripted.draw(), scripted.reseed());
+        WorksheetText::rechenblattErstellen(modul, scripted.draw(), scripted.reseed());
         QList<int> found;
         int draws = 0;
         for (const QString &event : scripted.events) {
@@ -412,7 +412,7 @@ private Q_SLOTS:
         FakeClock clock;
         for (int seed = 0; seed < seedCount(50); ++seed) {
             Random random(seed);
-            const QStringList lines = Rechenblatt::rechenblattErstellen(modul, random, clock);
+            const QStringList lines = WorksheetText::rechenblattErstellen(modul, random, clock);
             QStringList firstLines;
             for (const Block &block : blocksOf(lines)) {
                 if (block.operands() == 2) {
@@ -421,7 +421,7 @@ private Q_SLOTS:
             }
             firstLines.removeDuplicates();
             QCOMPARE(firstLines.size(), modul == Modul::Gemischt ? 4 : 3);
-            QVERIFY(Rechenblatt::rechenblattErstellen(modul, random, clock) != lines);
+            QVERIFY(WorksheetText::rechenblattErstellen(modul, random, clock) != lines);
         }
     }
 
@@ -430,8 +430,8 @@ private Q_SLOTS:
         QFETCH(Modul, modul);
         Random random(3);
         FakeClock clock;
-        const QStringList lines = Rechenblatt::rechenblattErstellen(modul, random, clock);
-        const QStringList tasks = Rechenblatt::aufgabenZeilen(lines, modul);
+        const QStringList lines = WorksheetText::rechenblattErstellen(modul, random, clock);
+        const QStringList tasks = WorksheetText::aufgabenZeilen(lines, modul);
         QCOMPARE(tasks.size(), lines.size());
         QList<int> resultLines;
         for (const Block &block : blocksOf(lines)) {
@@ -444,10 +444,10 @@ private Q_SLOTS:
 
     void printedSheetStartsWithItsHeading_data() {
         QTest::addColumn<Modul>("modul");
-        QTest::addColumn<Rechenblatt::Blatt>("blatt");
+        QTest::addColumn<WorksheetText::Blatt>("blatt");
         QTest::addColumn<QString>("heading");
         QTest::addColumn<int>("emptyLines");
-        using B = Rechenblatt::Blatt;
+        using B = WorksheetText::Blatt;
         QTest::newRow("addition tasks")
             << Modul::Addition << B::Aufgaben
             << QStringLiteral("Schriftliche Addition (Rechenblatt)") << 2;
@@ -469,20 +469,20 @@ private Q_SLOTS:
     }
     void printedSheetStartsWithItsHeading() {
         QFETCH(Modul, modul);
-        QFETCH(Rechenblatt::Blatt, blatt);
+        QFETCH(WorksheetText::Blatt, blatt);
         QFETCH(QString, heading);
         QFETCH(int, emptyLines);
         Random random(5);
         FakeClock clock;
-        const QStringList lines = Rechenblatt::rechenblattErstellen(modul, random, clock);
+        const QStringList lines = WorksheetText::rechenblattErstellen(modul, random, clock);
         QStringList expected{QString(), heading};
         for (int i = 0; i < emptyLines; ++i) {
             expected.append(QString());
         }
-        expected += blatt == Rechenblatt::Blatt::Aufgaben
-                        ? Rechenblatt::aufgabenZeilen(lines, modul)
+        expected += blatt == WorksheetText::Blatt::Aufgaben
+                        ? WorksheetText::aufgabenZeilen(lines, modul)
                         : lines;
-        QCOMPARE(Rechenblatt::druckZeilen(lines, modul, blatt), expected);
+        QCOMPARE(WorksheetText::druckZeilen(lines, modul, blatt), expected);
     }
 
     void clipboardTextHoldsTaskHalfThenSolutionHalf_data() {
@@ -497,8 +497,8 @@ private Q_SLOTS:
         QFETCH(int, lineCount);
         Random random(9);
         FakeClock clock;
-        const QStringList lines = Rechenblatt::rechenblattErstellen(modul, random, clock);
-        const QString text = Rechenblatt::ablageText(lines, modul);
+        const QStringList lines = WorksheetText::rechenblattErstellen(modul, random, clock);
+        const QString text = WorksheetText::ablageText(lines, modul);
         QVERIFY(text.endsWith(QStringLiteral("\r\n")));
         QCOMPARE(text.count(QLatin1Char('\r')), lineCount);
         QCOMPARE(text.count(QLatin1Char('\n')), lineCount);
@@ -506,10 +506,10 @@ private Q_SLOTS:
         QCOMPARE(parts.takeLast(), QString());
         QCOMPARE(parts.size(), lineCount);
         const int half = static_cast<int>(lines.size());
-        QCOMPARE(parts.mid(0, half), Rechenblatt::aufgabenZeilen(lines, modul));
+        QCOMPARE(parts.mid(0, half), WorksheetText::aufgabenZeilen(lines, modul));
         QCOMPARE(parts.mid(half, 2), (QStringList{QString(), QString()}));
         QCOMPARE(parts.mid(half + 2), lines);
-        for (int index : Rechenblatt::ergebnisZeilen(modul)) {
+        for (int index : WorksheetText::ergebnisZeilen(modul)) {
             QCOMPARE(parts[index], QStringLiteral(" "));
             QVERIFY(lines[index] != QStringLiteral(" "));
         }

@@ -226,10 +226,10 @@ private Q_SLOTS:
         QCOMPARE(trainer.printer.documents.size(), 1);
         const QStringList printed = trainer.printer.documents.first().lines;
         QCOMPARE(printed[1], heading);
-        const Rechenblatt::Blatt blatt = button == QStringLiteral("Befehl17")
-                                             ? Rechenblatt::Blatt::Aufgaben
-                                             : Rechenblatt::Blatt::Loesungen;
-        QCOMPARE(printed, Rechenblatt::druckZeilen(trainer.listed(), Modul::Addition, blatt));
+        const WorksheetText::Blatt blatt = button == QStringLiteral("Befehl17")
+                                               ? WorksheetText::Blatt::Aufgaben
+                                               : WorksheetText::Blatt::Loesungen;
+        QCOMPARE(printed, WorksheetText::druckZeilen(trainer.listed(), Modul::Addition, blatt));
         QVERIFY(trainer.panel.isOpen());
     }
 
@@ -238,7 +238,7 @@ private Q_SLOTS:
         trainer.panel.blattZeigen();
         trainer.click("Befehl19");
         QCOMPARE(trainer.clipboard.texts,
-                 QStringList{Rechenblatt::ablageText(trainer.listed(), Modul::Gemischt)});
+                 QStringList{WorksheetText::ablageText(trainer.listed(), Modul::Gemischt)});
         QCOMPARE(trainer.dialogs.last().title, QStringLiteral("Zwischenablage"));
         QCOMPARE(trainer.liste5()->count(), 38);
     }

@@ -3,7 +3,7 @@
 
 #include "worksheet/Worksheet.h"
 
-#include "worksheet/Rechenblatt.h"
+#include "worksheet/WorksheetText.h"
 
 Worksheet::Worksheet(Modul modul, Random &random, const Clock &clock)
     : modul_(modul), random_(random), clock_(clock) {
@@ -11,7 +11,7 @@ Worksheet::Worksheet(Modul modul, Random &random, const Clock &clock)
 
 void Worksheet::blattZeigen() {
     ansicht_ = Ansicht::Offen;
-    zeilen_ = Rechenblatt::rechenblattErstellen(modul_, random_, clock_);
+    zeilen_ = WorksheetText::rechenblattErstellen(modul_, random_, clock_);
 }
 
 void Worksheet::blattSchliessen() {

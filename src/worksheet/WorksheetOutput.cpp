@@ -22,9 +22,9 @@ QString frageTitel(Modul modul) {
     return QStringLiteral("Schriftliche Addition und Subtraktion");
 }
 
-QString blattName(Rechenblatt::Blatt blatt) {
-    return blatt == Rechenblatt::Blatt::Aufgaben ? QStringLiteral("Rechenblatt")
-                                                 : QStringLiteral("Lösungsblatt");
+QString blattName(WorksheetText::Blatt blatt) {
+    return blatt == WorksheetText::Blatt::Aufgaben ? QStringLiteral("Rechenblatt")
+                                                   : QStringLiteral("Lösungsblatt");
 }
 
 // Without a default printer the sheet goes to a PDF file; the teacher is told why first.
@@ -72,14 +72,14 @@ WorksheetOutput::WorksheetOutput(Modul modul, const Platform &platform, Navigato
 }
 
 void WorksheetOutput::aufgabenDrucken(const QStringList &lines) {
-    drucken(lines, Rechenblatt::Blatt::Aufgaben);
+    drucken(lines, WorksheetText::Blatt::Aufgaben);
 }
 
 void WorksheetOutput::loesungenDrucken(const QStringList &lines) {
-    drucken(lines, Rechenblatt::Blatt::Loesungen);
+    drucken(lines, WorksheetText::Blatt::Loesungen);
 }
 
-void WorksheetOutput::drucken(const QStringList &lines, Rechenblatt::Blatt blatt) {
+void WorksheetOutput::drucken(const QStringList &lines, WorksheetText::Blatt blatt) {
     if (!sperre_.druckenErlaubt()) {
         return;
     }
@@ -90,8 +90,9 @@ void WorksheetOutput::drucken(const QStringList &lines, Rechenblatt::Blatt blatt
     if (answer != Dialogs::Answer::Yes) {
         return;
     }
-    const Printer::Outcome outcome = printer_.print(
-        {name, Rechenblatt::druckZeilen(lines, modul_, blatt), QStringLiteral("Courier New"), 18});
+    const Printer::Outcome outcome =
+        printer_.print({name, WorksheetText::druckZeilen(lines, modul_, blatt),
+                        QStringLiteral("Courier New"), 18});
     const QString titel = QStringLiteral("Drucken");
     switch (outcome.kind) {
     case Printer::Outcome::Kind::Printed:
@@ -127,7 +128,7 @@ void WorksheetOutput::drucken(const QStringList &lines, Rechenblatt::Blatt blatt
 
 void WorksheetOutput::kopieren(const QStringList &lines) {
     const QString titel = QStringLiteral("Zwischenablage");
-    if (!clipboard_.setText(Rechenblatt::ablageText(lines, modul_))) {
+    if (!clipboard_.setText(WorksheetText::ablageText(lines, modul_))) {
         dialogs_.message(QStringLiteral("Die Rechenaufgaben und die Lösungen konnten nicht in die "
                                         "Ablage kopiert werden.\rBitte noch einmal versuchen.\r\r"),
                          titel, Dialogs::Buttons::Ok, Dialogs::Answer::Ok, Dialogs::Icon::Critical);

@@ -5,7 +5,7 @@
 
 #include "vocabulary/Modul.h"
 #include "worksheet/Druckersperre.h"
-#include "worksheet/Rechenblatt.h"
+#include "worksheet/WorksheetText.h"
 
 class Clipboard;
 class Printer;
@@ -23,7 +23,7 @@ public:
     void kopieren(const QStringList &lines);
 
 private:
-    void drucken(const QStringList &lines, Rechenblatt::Blatt blatt);
+    void drucken(const QStringList &lines, WorksheetText::Blatt blatt);
 
     Modul modul_;
     Dialogs &dialogs_;

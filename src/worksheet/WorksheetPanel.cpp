@@ -8,7 +8,7 @@
 #include "widgets/Controls.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
-#include "worksheet/Rechenblatt.h"
+#include "worksheet/WorksheetText.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -16,7 +16,7 @@ class Random;
 // The worksheet of a trainer window as plain text lines: blocks of six written tasks side by side,
 // each task an 8-character cell of every row line of its block, blocks separated by spacer lines
 // " ". The module's block plan fixes the kinds of blocks, their order and where the results stand.
-class Rechenblatt {
+class WorksheetText {
 public:
     enum class Blatt { Aufgaben, Loesungen };
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "worksheet/Rechenblatt.h"
+#include "worksheet/WorksheetText.h"
 
 #include "platform/Clock.h"
 #include "platform/Random.h"
@@ -66,7 +66,7 @@ Plan planFuer(Modul modul) {
 // One task appended as a cell to each of its block's row lines, top to bottom. Addition shows
 // a + b (+ c) = s, subtraction the same numbers as s - b (- c) = a, so its result is always the
 // three-digit a. The cells go straight into the lines: a sheet is drawn often and quickly.
-void aufgabeZeichnen(const Block &block, const Rechenblatt::Draw &draw, QStringList &zeilen) {
+void aufgabeZeichnen(const Block &block, const WorksheetText::Draw &draw, QStringList &zeilen) {
     std::array<int, 3> operanden{};
     int summe = 0;
     for (int i = 0; i < block.operanden; ++i) {
@@ -92,7 +92,7 @@ void aufgabeZeichnen(const Block &block, const Rechenblatt::Draw &draw, QStringL
     zelle(QStringLiteral("-----"), QString());
 }
 
-QStringList blockZeichnen(const Block &block, const Rechenblatt::Draw &draw) {
+QStringList blockZeichnen(const Block &block, const WorksheetText::Draw &draw) {
     QStringList zeilen(block.zeilen());
     for (QString &zeile : zeilen) {
         zeile.reserve(kAufgabenJeBlock * (4 + 4 + kCellEnd.size()));
@@ -105,13 +105,14 @@ QStringList blockZeichnen(const Block &block, const Rechenblatt::Draw &draw) {
 
 } // namespace
 
-QStringList Rechenblatt::rechenblattErstellen(Modul modul, Random &random, const Clock &clock) {
+QStringList WorksheetText::rechenblattErstellen(Modul modul, Random &random, const Clock &clock) {
     return rechenblattErstellen(
         modul, [&random](int n, int m) { return random.draw(n, m); },
         [&random, &clock] { random.reseed(clock.secondsSinceMidnight()); });
 }
 
-QStringList Rechenblatt::rechenblattErstellen(Modul modul, const Draw &draw, const Reseed &reseed) {
+QStringList WorksheetText::rechenblattErstellen(Modul modul, const Draw &draw,
+                                                const Reseed &reseed) {
     const Plan plan = planFuer(modul);
     QStringList lines;
     for (const Block &block : plan.bloecke) {
@@ -126,7 +127,7 @@ QStringList Rechenblatt::rechenblattErstellen(Modul modul, const Draw &draw, con
     return lines;
 }
 
-QList<int> Rechenblatt::ergebnisZeilen(Modul modul) {
+QList<int> WorksheetText::ergebnisZeilen(Modul modul) {
     const Plan plan = planFuer(modul);
     QList<int> result;
     int blockStart = 0;
@@ -137,7 +138,7 @@ QList<int> Rechenblatt::ergebnisZeilen(Modul modul) {
     return result;
 }
 
-QStringList Rechenblatt::aufgabenZeilen(const QStringList &lines, Modul modul) {
+QStringList WorksheetText::aufgabenZeilen(const QStringList &lines, Modul modul) {
     QStringList result = lines;
     for (int index : ergebnisZeilen(modul)) {
         if (index < result.size()) {
@@ -147,7 +148,7 @@ QStringList Rechenblatt::aufgabenZeilen(const QStringList &lines, Modul modul) {
     return result;
 }
 
-QStringList Rechenblatt::druckZeilen(const QStringList &lines, Modul modul, Blatt blatt) {
+QStringList WorksheetText::druckZeilen(const QStringList &lines, Modul modul, Blatt blatt) {
     const Plan plan = planFuer(modul);
     QStringList result{QString(), blatt == Blatt::Aufgaben ? plan.aufgabenUeberschrift
                                                            : plan.loesungsUeberschrift};
@@ -158,7 +159,7 @@ QStringList Rechenblatt::druckZeilen(const QStringList &lines, Modul modul, Blat
     return result;
 }
 
-QString Rechenblatt::ablageText(const QStringList &lines, Modul modul) {
+QString WorksheetText::ablageText(const QStringList &lines, Modul modul) {
     const QStringList alle =
         aufgabenZeilen(lines, modul) + QStringList{QString(), QString()} + lines;
     qsizetype length = 0;
