@@ -68,7 +68,8 @@ QString nichtGedruckt(const QString &name, const Printer::Outcome &outcome) {
 WorksheetOutput::WorksheetOutput(Modul modul, const Platform &platform, Navigator &navigator,
                                  std::function<QString()> shownPoints)
     : modul_(modul), dialogs_(platform.dialogs), printer_(platform.printer),
-      clipboard_(platform.clipboard), sperre_(platform.dialogs, navigator, std::move(shownPoints)) {
+      clipboard_(platform.clipboard),
+      printLock_(platform.dialogs, navigator, std::move(shownPoints)) {
 }
 
 void WorksheetOutput::aufgabenDrucken(const QStringList &lines) {
@@ -80,7 +81,7 @@ void WorksheetOutput::loesungenDrucken(const QStringList &lines) {
 }
 
 void WorksheetOutput::drucken(const QStringList &lines, WorksheetText::Blatt blatt) {
-    if (!sperre_.druckenErlaubt()) {
+    if (!printLock_.druckenErlaubt()) {
         return;
     }
     const QString name = blattName(blatt);

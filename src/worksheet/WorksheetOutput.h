@@ -4,7 +4,7 @@
 #pragma once
 
 #include "vocabulary/Modul.h"
-#include "worksheet/Druckersperre.h"
+#include "worksheet/PrintLock.h"
 #include "worksheet/WorksheetText.h"
 
 class Clipboard;
@@ -29,5 +29,5 @@ private:
     Dialogs &dialogs_;
     Printer &printer_;
     Clipboard &clipboard_;
-    Druckersperre sperre_;
+    PrintLock printLock_;
 };

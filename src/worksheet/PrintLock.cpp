@@ -1,17 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "worksheet/Druckersperre.h"
+#include "worksheet/PrintLock.h"
 
 #include "platform/Dialogs.h"
 #include "vocabulary/Navigator.h"
 
-Druckersperre::Druckersperre(Dialogs &dialogs, Navigator &navigator,
-                             std::function<QString()> shownPoints)
+PrintLock::PrintLock(Dialogs &dialogs, Navigator &navigator, std::function<QString()> shownPoints)
     : dialogs_(dialogs), navigator_(navigator), shownPoints_(std::move(shownPoints)) {
 }
 
-bool Druckersperre::druckenErlaubt() {
+bool PrintLock::druckenErlaubt() {
     if (!navigator_.printingLocked()) {
         return true;
     }

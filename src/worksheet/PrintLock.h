@@ -11,9 +11,9 @@ class Navigator;
 
 // The printer lock: while the info window's "Druckmodus deaktivieren" box is checked, a print
 // goes ahead only when the password typed is exactly the points the trainer window shows.
-class Druckersperre {
+class PrintLock {
 public:
-    Druckersperre(Dialogs &dialogs, Navigator &navigator, std::function<QString()> shownPoints);
+    PrintLock(Dialogs &dialogs, Navigator &navigator, std::function<QString()> shownPoints);
 
     // Asks for the password when the lock is on; a wrong or cancelled entry ends silently.
     bool druckenErlaubt();
