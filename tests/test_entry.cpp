@@ -50,6 +50,8 @@ private Q_SLOTS:
     void keyMapping();
     void digitKeyCountsByThePhysicalKey_data();
     void digitKeyCountsByThePhysicalKey();
+    void browserKeyCodesAreTheirHidUsages_data();
+    void browserKeyCodesAreTheirHidUsages();
     void wrongKeyKeepsTheSelectionAndKeyWithoutCharacterIsWrong();
     void newTaskModeChangeAndEndeEndTheSelection();
     void fourDigitSumIsSolvedOnlyWithItsThousandsDigit();
@@ -349,19 +351,18 @@ void EntryTest::digitKeyCountsByThePhysicalKey_data() {
     QTest::newRow("Wayland EGL ch Shift+1 is +")
         << QStringLiteral("wayland-egl") << 10u << 0x2bu << int(Qt::Key_Plus) << true
         << QStringLiteral("1");
-    // The browser: the program stamps the key's KeyboardEvent.code on the event as a HID usage.
+    // The browser: the program stamps the key's KeyboardEvent.code on the event as its HID
+    // usage (keyboard page: 0x1E for the 1 .. 0x26 for the 9, 0x27 for the 0), and no scan code
+    // where the key is none of the main row's digits.
     const QString wasm = QStringLiteral("wasm");
-    QTest::newRow("browser de Shift+7 is /") << wasm << NativeKey::hidUsageOfCode(u"Digit7") << 0u
-                                             << int(Qt::Key_Slash) << true << QStringLiteral("7");
-    QTest::newRow("browser fr 0 alone is à") << wasm << NativeKey::hidUsageOfCode(u"Digit0") << 0u
-                                             << int(Qt::Key_Agrave) << true << QStringLiteral("0");
-    QTest::newRow("browser keypad 3") << wasm << NativeKey::hidUsageOfCode(u"Numpad3") << 0u
-                                      << int(Qt::Key_3) << true << QStringLiteral("3");
-    QTest::newRow("browser de ß beside the 0") << wasm << NativeKey::hidUsageOfCode(u"Minus") << 0u
-                                               << int(Qt::Key_ssharp) << true << QString();
-    QTest::newRow("browser code of another script's digit")
-        << wasm << NativeKey::hidUsageOfCode(u"Digit٣") << 0u << int(Qt::Key_Slash) << true
-        << QString();
+    QTest::newRow("browser de Shift+7 is /")
+        << wasm << 0x24u << 0u << int(Qt::Key_Slash) << true << QStringLiteral("7");
+    QTest::newRow("browser fr 0 alone is à")
+        << wasm << 0x27u << 0u << int(Qt::Key_Agrave) << true << QStringLiteral("0");
+    QTest::newRow("browser keypad 3")
+        << wasm << 0u << 0u << int(Qt::Key_3) << true << QStringLiteral("3");
+    QTest::newRow("browser de ß beside the 0")
+        << wasm << 0u << 0u << int(Qt::Key_ssharp) << true << QString();
     // Where the codes are unknown the character decides.
     QTest::newRow("offscreen, Shift+7 is /")
         << QStringLiteral("offscreen") << 16u << 0x2fu << int(Qt::Key_Slash) << true << QString();
@@ -380,6 +381,27 @@ void EntryTest::digitKeyCountsByThePhysicalKey() {
     const KeyInput::Entry entry = KeyInput::fromEvent(event, NativeKey::ofPlatform(platform));
     QCOMPARE(entry.isEntry, isEntry);
     QCOMPARE(entry.character ? QString(*entry.character) : QString(), character);
+}
+
+// The keyboard page of the USB HID usage tables, which the browser's key codes are stamped with.
+void EntryTest::browserKeyCodesAreTheirHidUsages_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<quint32>("usage");
+    QTest::newRow("1") << QStringLiteral("Digit1") << 0x1eu;
+    QTest::newRow("7") << QStringLiteral("Digit7") << 0x24u;
+    QTest::newRow("9") << QStringLiteral("Digit9") << 0x26u;
+    QTest::newRow("0 after the 9") << QStringLiteral("Digit0") << 0x27u;
+    QTest::newRow("keypad 3 is no main-row key") << QStringLiteral("Numpad3") << 0u;
+    QTest::newRow("letter") << QStringLiteral("KeyA") << 0u;
+    QTest::newRow("another script's digit") << QStringLiteral("Digit٣") << 0u;
+    QTest::newRow("two digits") << QStringLiteral("Digit10") << 0u;
+    QTest::newRow("empty") << QString() << 0u;
+}
+
+void EntryTest::browserKeyCodesAreTheirHidUsages() {
+    QFETCH(QString, code);
+    QFETCH(quint32, usage);
+    QCOMPARE(NativeKey::hidUsageOfCode(code), usage);
 }
 
 void EntryTest::wrongKeyKeepsTheSelectionAndKeyWithoutCharacterIsWrong() {
