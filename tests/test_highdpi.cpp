@@ -46,7 +46,7 @@ struct ShownWindow {
         } else if (name == QStringLiteral("Form3")) {
             window = std::make_unique<TrainerWindow>(Modul::Gemischt, p.platform, p.navigator);
         } else if (name == QStringLiteral("QUVLABEL")) {
-            window = std::make_unique<InfoWindow>(p.platform);
+            window = std::make_unique<InfoWindow>(p.platform, true);
         } else if (name == QStringLiteral("Form4")) {
             window = std::make_unique<NumberCatchWindow>(p.platform, p.navigator, state, timer);
         } else {
@@ -162,7 +162,7 @@ private Q_SLOTS:
     // The licence notice and the other texts of the info window, drawn at the screen's scale.
     void infoWindowTextsFitTheirLabels() {
         TestPlatform p;
-        InfoWindow info(p.platform);
+        InfoWindow info(p.platform, true);
         info.show();
         info.activated();
         LayoutCheck::labelsShowTheirWholeText(&info);

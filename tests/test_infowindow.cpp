@@ -33,7 +33,7 @@ class TestInfoWindow : public QObject {
 private Q_SLOTS:
     void init() {
         screen.screenGeometry = QRect(0, 0, 1280, 1024);
-        info = std::make_unique<InfoWindow>(fakes.platform);
+        info = std::make_unique<InfoWindow>(fakes.platform, true);
     }
     void cleanup() { info.reset(); }
 
@@ -120,16 +120,19 @@ private Q_SLOTS:
         }
     }
 
-    void printModeStartsDeactivated() {
+    void checkBoxShowsTheOwnersPrintModeFlag() {
         QVERIFY(kontroll1()->isChecked());
-        QVERIFY(info->druckmodusDeaktiviert());
+        const InfoWindow unlocked(fakes.platform, false);
+        QVERIFY(!unlocked.findChild<QCheckBox *>(QStringLiteral("Kontroll1"))->isChecked());
     }
 
-    void checkBoxValueIsThePrintModeFlag() {
+    void checkBoxReportsEachChangeOfTheFlag() {
+        QSignalSpy changed(info.get(), &InfoWindow::druckmodusGeaendert);
         kontroll1()->click();
-        QVERIFY(!info->druckmodusDeaktiviert());
         kontroll1()->click();
-        QVERIFY(info->druckmodusDeaktiviert());
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed.at(0).at(0).toBool(), false);
+        QCOMPARE(changed.at(1).at(0).toBool(), true);
     }
 
     void okayAndPictureHideTheWindow_data() {
@@ -152,10 +155,10 @@ private Q_SLOTS:
         kontroll1()->click();
         QTest::mouseClick(control("Bezeichnung1"), Qt::LeftButton);
         showActivated();
-        QVERIFY(!info->druckmodusDeaktiviert());
+        QVERIFY(!kontroll1()->isChecked());
         QTest::mouseClick(control("Bild1"), Qt::LeftButton);
         showActivated();
-        QVERIFY(!info->druckmodusDeaktiviert());
+        QVERIFY(!kontroll1()->isChecked());
     }
 
     void closeBoxHidesAndDiscardsTheWindow() {

@@ -19,7 +19,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 
-InfoWindow::InfoWindow(Platform &platform) : platform_(platform) {
+InfoWindow::InfoWindow(Platform &platform, bool druckmodusDeaktiviert) : platform_(platform) {
     makeFixedWindow(*this, "QUVLABEL", QStringLiteral("Programm-Info"), 3510, 4005,
                     Colors::kFenster);
 
@@ -41,7 +41,7 @@ InfoWindow::InfoWindow(Platform &platform) : platform_(platform) {
     kontroll1_->setFont(fontPt(9.75, true));
     Controls::setColors(kontroll1_, Colors::kWeiss, Colors::kTafel);
     kontroll1_->setBackgroundRole(QPalette::Window);
-    kontroll1_->setChecked(true);
+    kontroll1_->setChecked(druckmodusDeaktiviert);
     connect(kontroll1_, &QCheckBox::toggled, this, &InfoWindow::druckmodusGeaendert);
 
     auto *okay = new ClickableLabel(this);
@@ -69,10 +69,6 @@ void InfoWindow::activated() {
                        "bei.\r\n© 2026 Schriftlich-rechnen-Team")));
     bezeichnung7_->setText(QtDialogs::displayText(
         QStringLiteral("schriftlich-rechnen · 2026\r\nKontakt: siehe Projektseite")));
-}
-
-bool InfoWindow::druckmodusDeaktiviert() const {
-    return kontroll1_->isChecked();
 }
 
 void InfoWindow::closeEvent(QCloseEvent *event) {

@@ -17,13 +17,12 @@ struct Platform;
 class InfoWindow : public QWidget, public ProgramWindow {
     Q_OBJECT
 public:
-    explicit InfoWindow(Platform &platform);
+    // Kontroll1 shows DRUCKMODUSDEAKTIVIERT, the owner's printer-lock flag, and reports each
+    // change with druckmodusGeaendert.
+    InfoWindow(Platform &platform, bool druckmodusDeaktiviert);
 
     // Form_Activate: every activation puts the window back in place and refreshes its texts.
     void activated() override;
-
-    // Kontroll1: checked when the window is created; it shows the owner's printer-lock flag.
-    bool druckmodusDeaktiviert() const;
 
 Q_SIGNALS:
     // The pupil or teacher changed Kontroll1.

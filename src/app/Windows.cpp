@@ -72,7 +72,8 @@ void Windows::showMemory() {
 
 InfoWindow &Windows::infoWindow() {
     if (!info_) {
-        InfoWindow &created = watch(info_, std::make_unique<InfoWindow>(platform_));
+        InfoWindow &created =
+            watch(info_, std::make_unique<InfoWindow>(platform_, druckmodusDeaktiviert_));
         connect(&created, &InfoWindow::druckmodusGeaendert, this,
                 [this](bool deaktiviert) { druckmodusDeaktiviert_ = deaktiviert; });
         connect(&created, &InfoWindow::discarded, this,
@@ -90,7 +91,7 @@ void Windows::discard(InfoWindow *window) {
     if (lastActive_ == window) {
         lastActive_ = nullptr;
     }
-    druckmodusDeaktiviert_ = true;
+    druckmodusDeaktiviert_ = kDruckmodusDeaktiviertBeimStart;
     // Deleted once its own close event is over; whatever the event loop leaves, the owner frees.
     std::erase_if(discarded_, [](const QPointer<InfoWindow> &pending) { return pending.isNull(); });
     discarded_.emplace_back(info_.release());

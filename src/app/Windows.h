@@ -41,6 +41,8 @@ public:
     void showMemory() override;
     void showInfo() override;
     bool printingLocked() override;
+    // The printer lock as it stands, without making the info window.
+    bool druckmodusDeaktiviert() const { return druckmodusDeaktiviert_; }
     void quit() override;
 
     // The windows created so far (nullptr where not yet), for tests and tools.
@@ -76,7 +78,8 @@ private:
     std::unique_ptr<NumberCatchWindow> numberCatchWindow_;
     std::unique_ptr<MemoryWindow> memoryWindow_;
     QWidget *lastActive_ = nullptr;
-    // The printer lock; Kontroll1 of the info window shows it. A new info window starts checked,
-    // and the close box that discards a window takes its setting along.
-    bool druckmodusDeaktiviert_ = true;
+    // The printer lock, on at the start; Kontroll1 of the info window shows it. The close box
+    // that discards the window takes its setting along: the lock is on again.
+    static constexpr bool kDruckmodusDeaktiviertBeimStart = true;
+    bool druckmodusDeaktiviert_ = kDruckmodusDeaktiviertBeimStart;
 };
