@@ -7,11 +7,11 @@
 #
 #   source "$(dirname "$0")/lib.sh"
 #   open_start_window                       # start the program, wait for Form0: START_WID
-#   click_twips "$START_WID" 3120 1200      # the "Plus" picture
+#   click_control "$START_WID" Form0 Bild1  # the "Plus" picture (tests/controls.txt)
 #   wid="$(wait_window "Schriftliche Addition")" || fail "no trainer"
-#   press Escape; drag_twips "$wid" 1200 4800 5040 3960; screenshot /tmp/shot.png
+#   press Escape; drag_twips "$wid" X1 Y1 X2 Y2; screenshot /tmp/shot.png
 #   box="$(wait_box "Fehler")"; box_shows "Fehler" 1 && echo "refused"
-#   shot_twips "$wid" 300 2040 375 255 a.png; ...; images_differ a.png b.png && echo "changed"
+#   shot_control "$wid" Form1 Bezeichnung22 a.png; ...; images_differ a.png b.png && echo "changed"
 #   wait_exit || fail "the program did not end"
 #
 # Positions are twips of a window's client area (15 twips = 1 pixel at 96 dpi, E2E_DPI says the
@@ -203,6 +203,34 @@ pointer_twips() {
 
 click_twips() {
     pointer_twips "$1" "$2" "$3" && xdotool click 1
+}
+
+# The program's controls by their names, in the table of their places (tests/controls.txt, made
+# from the program's windows by tests/controls.sh): PLACE_X, PLACE_Y, PLACE_W, PLACE_H of the
+# control NAME in WINDOW (an object name: Form0, Form1 .. or Form1.Blatt with the worksheet view
+# open), MID_X, MID_Y its middle.
+CONTROLS_TABLE="$(dirname "${BASH_SOURCE[0]}")/../controls.txt"
+place() {
+    local found
+    found="$(awk -v w="$1" -v n="$2" '$1 == w && $2 == n { print $3, $4, $5, $6; exit }' \
+        "$CONTROLS_TABLE")"
+    [[ -n "$found" ]] || fail "$CONTROLS_TABLE has no control $2 in $1"
+    read -r PLACE_X PLACE_Y PLACE_W PLACE_H <<<"$found"
+    MID_X=$((PLACE_X + PLACE_W / 2))
+    MID_Y=$((PLACE_Y + PLACE_H / 2))
+}
+
+# Clicks the middle of the control NAME of WINDOW, shown in the X window WID:
+#   click_control "$TRAINER_WID" Form1 Befehl14      "Blatt"
+click_control() {
+    place "$2" "$3"
+    click_twips "$1" "$MID_X" "$MID_Y"
+}
+
+# A picture of the control NAME of WINDOW, shown in the X window WID, into FILE.
+shot_control() {
+    place "$2" "$3"
+    shot_twips "$1" "$PLACE_X" "$PLACE_Y" "$PLACE_W" "$PLACE_H" "$4"
 }
 
 # Presses a key (xdotool key names: Escape, Return, alt+F4, 7 ...) in the focused window.
