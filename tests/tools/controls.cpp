@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints where every named control of every window lies, as the roads look them up: one line
 // per control, "WINDOW CONTROL LEFT TOP WIDTH HEIGHT", in twips of the window's client area, in
-// the order the window made them. A trainer with its worksheet view open is the window
-// "Form1.Blatt" (and so on), with the controls the open view moves. tests/controls.txt is this
-// table; ctest checks that it is current.
+// the order the window made them, after a first line for the window itself. A trainer with its
+// worksheet view open is the window "Form1.Blatt" (and so on), with the controls the open view
+// moves. tests/controls.txt is this table; ctest checks that it is current.
 #include "app/InfoWindow.h"
 #include "fakes/TestProgram.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 // Each named control's place in twips of WINDOW's client area.
 QList<std::pair<QString, QRect>> places(QWidget &window) {
-    QList<std::pair<QString, QRect>> found;
+    QList<std::pair<QString, QRect>> found{{window.objectName(), QRect({}, window.size() * 15)}};
     for (const QWidget *control : window.findChildren<QWidget *>()) {
         if (!control->objectName().isEmpty() && !control->objectName().startsWith(u"qt_")) {
             const QPoint at = control->mapTo(&window, QPoint(0, 0)) * 15;

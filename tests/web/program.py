@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The program's windows on the page, for the browser roads: where they stand and how to reach
-their controls by the layout's twips, and whether a message box is open.
+"""The program's windows on the page, for the browser roads: where they stand, how to reach
+their controls by name (tests/controls.txt, the table of places the windows make), and whether a
+message box is open.
 
 The browser build draws every window into one canvas with a frame of its own (a 4-pixel border
 and an 18-pixel title bar), scaled by the factor the page names in window.srPageScale.
@@ -12,27 +13,50 @@ far each stroke lies from the other's, so a thinner or larger face of the same d
 matches and a 3 is never taken for a 5.
 """
 
+import os
 import time
 
 from PIL import Image
 
-# The client areas in twips (15 to a pixel): the start window and the addition trainer.
-START = (6390, 7485)
-TRAINER = (7845, 5700)
 BORDER, TITLE = 4, 18
 
 
-class Window:
-    """A window of SIZE twips whose frame's top-left corner is at LEFT, TOP of the page."""
+def _table():
+    """Each (window, control) of tests/controls.txt with its place: left, top, width, height in
+    twips of the window's client area."""
+    places = {}
+    with open(os.path.join(os.path.dirname(__file__), "..", "controls.txt")) as table:
+        for line in table:
+            if not line.startswith("#"):
+                window, control, *place = line.split()
+                places.setdefault((window, control), tuple(int(v) for v in place))
+    return places
 
-    def __init__(self, page, size, left, top, image):
-        self.page, self.size, self.left, self.top = page, size, left, top
+
+CONTROLS = _table()
+
+
+class Window:
+    """The window named NAME (Form0, Form1 ...) whose frame's top-left corner is at LEFT, TOP of
+    the page. Its controls go by their names; VIEW "Blatt" names a trainer's open worksheet
+    view."""
+
+    def __init__(self, page, name, left, top, image):
+        self.page, self.name, self.left, self.top = page, name, left, top
+        self.size = self.place(name)[2:]
         self.tiles = None
         self.scale = page.js("return window.srPageScale")
         # The colour of an active window's title bar: most of the pixels of the title row.
         self.title_row = round(top + self.scale * (BORDER + TITLE / 2))
         row = [image.getpixel((x, self.title_row)) for x in range(round(left), round(left + 100))]
         self.title_colour = max(set(row), key=row.count)
+
+    def place(self, control, view=None):
+        """Left, top, width and height in twips of CONTROL, in VIEW if given."""
+        window = self.name + ("." + view if view else "")
+        if (window, control) not in CONTROLS:
+            self.page.fail("tests/controls.txt has no control %s in %s" % (control, window))
+        return CONTROLS[(window, control)]
 
     def outer(self):
         """The frame's width and height in page pixels."""
@@ -44,37 +68,43 @@ class Window:
         return (self.left + self.scale * (BORDER + x / 15),
                 self.top + self.scale * (2 * BORDER + TITLE + y / 15))
 
-    def click(self, x, y, touch=False):
-        self.page.click(*self.at(x, y), touch=touch)
+    def middle(self, control, view=None):
+        """The page position of the middle of CONTROL."""
+        x, y, width, height = self.place(control, view)
+        return self.at(x + width / 2, y + height / 2)
 
-    def digit(self, x, y, width=495, height=495):
-        """The digit shown in the field at twips X, Y, or None for an empty field."""
-        strokes = _strokes(self.shot(x, y, width, height))
+    def click(self, control, view=None, touch=False):
+        self.page.click(*self.middle(control, view), touch=touch)
+
+    def digit(self, control):
+        """The digit shown in the field CONTROL, or None where it is empty."""
+        strokes = _strokes(self.shot(control))
         if strokes is None:
             return None
         if self.tiles is None:
-            # The trainer's tiles 0..9 (Top 4560, Left 960 + 600 x digit), inside their frames.
-            self.tiles = [_strokes(self.shot(1035 + 600 * d, 4635, 345, 345)) for d in range(10)]
+            # The tiles 0..9 (Befehl2 .. Befehl11), inside their frames.
+            self.tiles = [_strokes(self.shot("Befehl%d" % (d + 2), 0.15)) for d in range(10)]
         fits = [(_distance(strokes[1], tile[1]), d)
                 for d, tile in enumerate(self.tiles) if tile[0] == strokes[0]]
         if not fits:
-            self.page.fail("a field at %d,%d shows a sign that is no digit" % (x, y))
+            self.page.fail("%s shows a sign that is no digit" % control)
         return min(fits)[1]
 
-    def shot(self, x, y, width, height):
-        """The picture of a field of the client area, by twips."""
-        left, top = self.at(x, y)
-        right, bottom = self.at(x + width, y + height)
+    def shot(self, control, inset=0.0):
+        """The picture of CONTROL, less INSET of its width and height on each side."""
+        x, y, width, height = self.place(control)
+        left, top = self.at(x + inset * width, y + inset * height)
+        right, bottom = self.at(x + (1 - inset) * width, y + (1 - inset) * height)
         return self.page.screenshot().crop((round(left) + 2, round(top) + 2,
                                             round(right) - 2, round(bottom) - 2))
 
 
-def shown(page, size, what):
-    """The window of SIZE twips that the page shows alone, centred, with nothing beside it: a
-    control parked outside its client area would widen what is drawn."""
+def shown(page, name, what):
+    """The window NAME that the page shows alone, centred, with nothing beside it: a control
+    parked outside its client area would widen what is drawn."""
     page.wait("window.srPageScale !== undefined", "the program did not start")
     box = page.drawn()
-    window = Window(page, size, box[0], box[1], page.screenshot())
+    window = Window(page, name, box[0], box[1], page.screenshot())
     width, height = window.outer()
     view_width, view_height = page.js("return [window.innerWidth, window.innerHeight]")
     expected = ((view_width - width) / 2, (view_height - height) / 2, width, height)

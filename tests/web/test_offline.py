@@ -11,12 +11,12 @@ with browser.road() as page:
     # A server of its own, which this road stops.
     url, stop = browser.start_server()
     page.load(url)
-    program.shown(page, program.START, "the start window")
+    program.shown(page, "Form0", "the start window")
     # The service worker has taken the page over once every file is in its cache.
     page.wait("navigator.serviceWorker.controller !== null", "the service worker did not start")
     stop()
     page.reload()
-    program.shown(page, program.START, "the start window without a server")
+    program.shown(page, "Form0", "the start window without a server")
     for name, words in (("LICENSE.txt", "GNU GENERAL PUBLIC LICENSE"),
                         ("THIRD-PARTY-NOTICES.txt", "Qt's WebAssembly platform plugin")):
         page.js("window.readOffline = null; fetch(arguments[0]).then(function (answer) {"

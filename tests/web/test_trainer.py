@@ -12,26 +12,26 @@ import browser
 import program
 from selenium.webdriver.common.keys import Keys
 
-CELL = 495
-RESULT_Y = 3720
-COLUMNS = {"thousands": 3000, "hundreds": 3600, "tens": 4200, "ones": 4800}
-ROWS = (1680, 2400)
-TILE_Y = 4560
+# The result cells by column, and the cells of the two numbers (hundreds, tens, ones).
+RESULT = {"thousands": "Bezeichnung10", "hundreds": "Bezeichnung11", "tens": "Bezeichnung12",
+          "ones": "Bezeichnung13"}
+NUMBERS = (("Bezeichnung1", "Bezeichnung2", "Bezeichnung3"),
+           ("Bezeichnung4", "Bezeichnung5", "Bezeichnung6"))
 
 
 def tile(digit):
-    return 960 + 600 * digit + CELL / 2, TILE_Y + CELL / 2
+    return "Befehl%d" % (digit + 2)
 
 
-def number(trainer, row):
-    digits = [trainer.digit(COLUMNS[column], row) for column in ("hundreds", "tens", "ones")]
+def number(trainer, cells):
+    digits = [trainer.digit(cell) for cell in cells]
     if None in digits:
-        trainer.page.fail("the task's row at %d shows %s, not a three-digit number" % (row, digits))
+        trainer.page.fail("the task's cells %s show %s, not a three-digit number" % (cells, digits))
     return int("".join(map(str, digits)))
 
 
 def result_digits(trainer):
-    return {column: trainer.digit(x, RESULT_Y) for column, x in COLUMNS.items()}
+    return {column: trainer.digit(cell) for column, cell in RESULT.items()}
 
 
 def close_box(page, trainer, what):
@@ -51,7 +51,7 @@ def enter(page, trainer, column, right, put, last=False):
         page.fail("the wrong %s digit %d (the sum's is %d) brought no \"Fehler\" box"
                   % (column, wrong, right))
     close_box(page, trainer, "the wrong %s digit %d" % (column, wrong))
-    if put.dropped and trainer.digit(COLUMNS[column], RESULT_Y) is not None:
+    if put.dropped and trainer.digit(RESULT[column]) is not None:
         page.fail("the wrong %s digit %d stayed in its cell" % (column, wrong))
     put(right)
     if last:
@@ -61,18 +61,17 @@ def enter(page, trainer, column, right, put, last=False):
         return
     if program.wait_box(page, trainer, 1.0):
         page.fail("the right %s digit %d brought a box" % (column, right))
-    shown = trainer.digit(COLUMNS[column], RESULT_Y)
+    shown = trainer.digit(RESULT[column])
     if shown != right:
         page.fail("the right %s digit %d shows as %s in its cell" % (column, right, shown))
 
 
 with browser.road() as page:
     page.load(page.url)
-    start = program.shown(page, program.START, "the start window")
-    # "Plus" (Bild1 at 2880,960, 495 x 495).
-    start.click(3127, 1207)
-    trainer = program.shown(page, program.TRAINER, "the addition trainer")
-    a, b = number(trainer, ROWS[0]), number(trainer, ROWS[1])
+    start = program.shown(page, "Form0", "the start window")
+    start.click("Bild1")  # "Plus"
+    trainer = program.shown(page, "Form1", "the addition trainer")
+    a, b = number(trainer, NUMBERS[0]), number(trainer, NUMBERS[1])
     total = a + b
 
     def sum_digit(column):
@@ -80,15 +79,14 @@ with browser.road() as page:
 
     def drop(column, touch=False):
         def put(digit):
-            page.drag(trainer.at(*tile(digit)),
-                      trainer.at(COLUMNS[column] + CELL / 2, RESULT_Y + CELL / 2), touch=touch)
+            page.drag(trainer.middle(tile(digit)), trainer.middle(RESULT[column]), touch=touch)
         put.dropped = True
         return put
 
     def key(column):
         # The cell clicked once (a refused key keeps it selected), then the digit keys with Shift
         # held: on this keyboard they give "!", "@", "#" ..., and still count as their digits.
-        trainer.click(COLUMNS[column] + CELL / 2, RESULT_Y + CELL / 2)
+        trainer.click(RESULT[column])
 
         def put(digit):
             page.press(str(digit), shift=True)
@@ -108,12 +106,11 @@ with browser.road() as page:
         page.fail("after %d + %d = %d was solved, the result row still shows %s"
                   % (a, b, total, result_digits(trainer)))
 
-    # "Ende" (Befehl1 at 960,120, 855 x 495) goes back to the start window; its "Ende" (Bild3 at
-    # 960,960) asks with "Nein" as the default: Tab to "Ja", the space bar presses it, and the
-    # page says the program has ended.
-    trainer.click(1387, 367)
-    start = program.shown(page, program.START, "the start window after \"Ende\"")
-    start.click(1207, 1207)
+    # "Ende" (Befehl1) goes back to the start window; its "Ende" (Bild3) asks with "Nein" as the
+    # default: Tab to "Ja", the space bar presses it, and the page says the program has ended.
+    trainer.click("Befehl1")
+    start = program.shown(page, "Form0", "the start window after \"Ende\"")
+    start.click("Bild3")
     if not program.wait_box(page, start):
         page.fail("\"Ende\" did not ask whether to end the program")
     page.press(Keys.TAB)

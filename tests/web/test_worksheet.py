@@ -14,15 +14,14 @@ from selenium.webdriver.common.keys import Keys
 
 with browser.road() as page:
     page.load(page.url)
-    start = program.shown(page, program.START, "the start window")
-    start.click(3127, 1207)
-    trainer = program.shown(page, program.TRAINER, "the addition trainer")
-    # "Blatt" (Befehl14 at 5160,120, 855 x 495) opens the worksheet view; its panel Bild3 stands
-    # at 960,0 with "Aufgaben drucken" (Befehl17) at 1080,120, 1815 x 495 and "Kopieren"
-    # (Befehl19) at 4680,120, 1215 x 495 inside it.
-    trainer.click(5587, 367)
+    start = program.shown(page, "Form0", "the start window")
+    start.click("Bild1")  # "Plus"
+    trainer = program.shown(page, "Form1", "the addition trainer")
+    # "Blatt" opens the worksheet view, with "Aufgaben drucken" (Befehl17) and "Kopieren"
+    # (Befehl19) on its panel.
+    trainer.click("Befehl14")
 
-    trainer.click(6247, 367)
+    trainer.click("Befehl19", "Blatt")
     if not program.wait_box(page, trainer):
         page.fail("\"Kopieren\" showed no message")
     copied = os.path.join(page.workdir, "clipboard.txt")
@@ -34,7 +33,7 @@ with browser.road() as page:
         page.fail("the copied worksheet is not in its layout: " + why)
 
     # The printer lock is on at the start; its password is the points shown, "0".
-    trainer.click(2947, 367)
+    trainer.click("Befehl17", "Blatt")
     if not program.wait_box(page, trainer):
         page.fail("printing did not ask for the password")
     ActionChains(page.driver).key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL).perform()
