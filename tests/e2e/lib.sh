@@ -207,8 +207,8 @@ click_twips() {
 
 # The program's controls by their names, in the table of their places (tests/controls.txt, made
 # from the program's windows by tests/controls.sh): PLACE_X, PLACE_Y, PLACE_W, PLACE_H of the
-# control NAME in WINDOW (an object name: Form0, Form1 .. or Form1.Blatt with the worksheet view
-# open), MID_X, MID_Y its middle.
+# control NAME in WINDOW (an object name: Form0, Form1 .., Form1.Blatt with the worksheet view
+# open, Form1.Luecke showing gap tasks), MID_X, MID_Y its middle.
 CONTROLS_TABLE="$(dirname "${BASH_SOURCE[0]}")/../controls.txt"
 place() {
     local found

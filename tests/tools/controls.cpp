@@ -4,7 +4,9 @@
 // per control, "WINDOW CONTROL LEFT TOP WIDTH HEIGHT", in twips of the window's client area, in
 // the order the window made them, after a first line for the window itself. A trainer with its
 // worksheet view open is the window "Form1.Blatt" (and so on), with the controls the open view
-// moves. tests/controls.txt is this table; ctest checks that it is current.
+// moves; a trainer showing gap tasks is "Form1.Luecke", with the gap panel's controls where the
+// panel then stands (in the layout of the task the trainer drew). tests/controls.txt is this
+// table; ctest checks that it is current.
 #include "app/InfoWindow.h"
 #include "fakes/TestProgram.h"
 
@@ -36,6 +38,19 @@ void print(QTextStream &out, const QString &window,
     }
 }
 
+// The controls of WINDOW that CHANGE moves, at their new places.
+template <typename Change> QList<std::pair<QString, QRect>> moved(QWidget &window, Change change) {
+    QHash<QString, QRect> before;
+    for (const auto &[name, place] : places(window)) {
+        before.insert(name, place);
+    }
+    change();
+    QList<std::pair<QString, QRect>> after = places(window);
+    after.removeIf(
+        [&before](const auto &control) { return before.value(control.first) == control.second; });
+    return after;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -58,16 +73,16 @@ int main(int argc, char *argv[]) {
     }
     for (Modul modul : {Modul::Addition, Modul::Subtraktion, Modul::Gemischt}) {
         TrainerWindow &trainer = *windows.trainer(modul);
-        QHash<QString, QRect> closed;
-        for (const auto &[name, place] : places(trainer)) {
-            closed.insert(name, place);
-        }
-        trainer.worksheet().blattZeigen();
-        QList<std::pair<QString, QRect>> moved = places(trainer);
-        moved.removeIf([&closed](const auto &control) {
-            return closed.value(control.first) == control.second;
-        });
-        print(out, trainer.objectName() + QStringLiteral(".Blatt"), moved);
+        print(out, trainer.objectName() + QStringLiteral(".Blatt"),
+              moved(trainer, [&trainer] { trainer.worksheet().blattZeigen(); }));
+    }
+    for (Modul modul : {Modul::Addition, Modul::Subtraktion, Modul::Gemischt}) {
+        TrainerWindow &trainer = *windows.trainer(modul);
+        const auto gapTasks = [&trainer] {
+            trainer.trainer().lueckenaufgabenWaehlen();
+            trainer.refresh();
+        };
+        print(out, trainer.objectName() + QStringLiteral(".Luecke"), moved(trainer, gapTasks));
     }
     return 0;
 }
