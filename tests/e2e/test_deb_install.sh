@@ -47,8 +47,8 @@ bash "$(dirname "$0")/../source-archive.sh" "$source_archive" || fail "the sourc
 
 PROGRAM="$root/usr/bin/schriftlich-rechnen"
 open_start_window
-# The exit picture, then "Ja": the installed program ends normally.
-click_twips "$START_WID" 1200 1200
+# The exit picture (Bild3), then "Ja": the installed program ends normally.
+click_control "$START_WID" Form0 Bild3
 box="$(wait_window "Schriftliche Addition und Subtraktion")" || fail "no exit question"
 activate "$box"
 press Tab

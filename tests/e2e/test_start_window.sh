@@ -8,8 +8,8 @@ QUESTION="Schriftliche Addition und Subtraktion"
 
 open_start_window
 
-# Bild3 stands at 960,960, 495 x 495.
-click_twips "$START_WID" 1200 1200
+# The exit picture is Bild3.
+click_control "$START_WID" Form0 Bild3
 box="$(wait_window "$QUESTION")" || fail "the exit picture asked no question"
 activate "$box"
 press Escape
@@ -18,7 +18,7 @@ sleep 0.5
 program_running || fail "answering No ended the program"
 window_visible "$START_WINDOW" || fail "answering No hid the start window"
 
-click_twips "$START_WID" 1200 1200
+click_control "$START_WID" Form0 Bild3
 box="$(wait_window "$QUESTION")" || fail "the exit picture asked no question the second time"
 activate "$box"
 # "Nein" is the default and has the focus; the only other button is "Ja".
