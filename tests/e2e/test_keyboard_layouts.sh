@@ -9,10 +9,6 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/trainer.sh"
 
-# "+" (Befehl21, 2640,120, 855 x 495) draws a new single task.
-EINZELN_X=3067
-BUTTON_Y=367
-
 layout_before="$(setxkbmap -query | awk '/^layout:/ { print $2 }')"
 restore_layout() {
     setxkbmap "${layout_before:-us}"
@@ -21,7 +17,7 @@ trap 'restore_layout; e2e_cleanup' EXIT
 
 shots="$E2E_TMP/shots"
 mkdir -p "$shots"
-points() { shot_twips "$TRAINER_WID" "$POINTS_X" "$POINTS_Y" 375 255 "$shots/$1.png"; }
+points() { shot_field Bezeichnung22 "$shots/$1.png"; }
 
 # The X keycode of the main-row key of DIGIT.
 keycode() {
@@ -38,12 +34,12 @@ keypad_digit() {
     press "KP_$1"
 }
 
-# Selects the empty result cell at X and finds its digit with ENTER (main_row_digit or
+# Selects the empty result cell NAME and finds its digit with ENTER (main_row_digit or
 # keypad_digit): exactly one of 0..9 must be taken, and it must earn a point.
 finds_digit_with() {
-    local x=$1 enter=$2 how=$3
+    local name=$1 enter=$2 how=$3
     points before
-    click_field "$x" "$RESULT_Y"
+    click_field "$name"
     sleep 0.3
     find_right_with "$enter" ||
         fail "$layout: every digit $how was refused (ten \"Fehler\" boxes)"
@@ -63,18 +59,19 @@ finds_digit_with() {
 }
 
 open_start_window
-open_trainer "$PLUS_PICTURE" "Schriftliche Addition"
+open_trainer Bild1 "Schriftliche Addition"
 activate "$TRAINER_WID"
 
 for layout in de ch us fr be; do
     setxkbmap "$layout" || fail "the layout $layout could not be set"
-    click_twips "$TRAINER_WID" "$EINZELN_X" "$BUTTON_Y"
+    # "+" (Befehl21) draws a new single task.
+    click_control "$TRAINER_WID" "$TRAINER_FORM" Befehl21
     sleep 0.3
-    MODIFIER=shift finds_digit_with "$ONES_X" main_row_digit "with Shift"
-    MODIFIER="" finds_digit_with "$TENS_X" main_row_digit "alone"
+    MODIFIER=shift finds_digit_with Bezeichnung13 main_row_digit "with Shift"
+    MODIFIER="" finds_digit_with Bezeichnung12 main_row_digit "alone"
     case $layout in
-    de) MODIFIER=ISO_Level3_Shift finds_digit_with "$HUNDREDS_X" main_row_digit "with AltGr" ;;
-    us) finds_digit_with "$HUNDREDS_X" keypad_digit "on the keypad" ;;
+    de) MODIFIER=ISO_Level3_Shift finds_digit_with Bezeichnung11 main_row_digit "with AltGr" ;;
+    us) finds_digit_with Bezeichnung11 keypad_digit "on the keypad" ;;
     esac
 done
 

@@ -35,22 +35,22 @@ PROGRAM_PID=$!
 START_WID="$(wait_window "$START_WINDOW")" || fail "the start window was not shown"
 
 # A few entries: the ones digit of the first task, found by trying.
-open_trainer "$PLUS_PICTURE" "$TRAINER"
+open_trainer Bild1 "$TRAINER"
 activate "$TRAINER_WID"
-find_right_drop "$ONES_X" "$RESULT_Y" || fail "every tile 0..9 was refused on the ones cell"
+find_right_drop Bezeichnung13 || fail "every tile 0..9 was refused on the ones cell"
 points=1
 
-# "Blatt" (Befehl14 at 5160,120); the worksheet panel Bild3 then stands at 960,0 with "Abbruch"
-# at 0,120, "Lösungen drucken" at 2880,120 and "Kopieren" at 4680,120 inside it.
-click_twips "$TRAINER_WID" 5587 367
+# "Blatt" (Befehl14) opens the worksheet view, "Kopieren" (Befehl19) copies the sheet and
+# "Lösungen drucken" (Befehl18) prints it.
+click_control "$TRAINER_WID" "$TRAINER_FORM" Befehl14
 sleep 0.3
-click_twips "$TRAINER_WID" 6247 367
+click_control "$TRAINER_WID" "$TRAINER_FORM.Blatt" Befehl19
 box="$(wait_box "Zwischenablage")" || fail "\"Kopieren\" showed no message"
 activate "$box"
 press Return
 window_closed "$box" || fail "the clipboard message stayed open"
 
-print_past_lock "$TRAINER_WID" 4747 "$points" "$TRAINER"
+print_past_lock Befehl18 "$points" "$TRAINER"
 box="$(wait_box "Drucken")" || fail "no closing message after printing"
 activate "$box"
 press Return
@@ -58,13 +58,14 @@ window_closed "$box" || fail "the closing message stayed open"
 cups_wait_jobs 30 || fail "the print job did not finish"
 [[ -n "$(cups_job_file)" ]] || fail "no print job reached the queue"
 
-# "Abbruch" closes the worksheet, "Ende" leads to the start window, its exit picture asks.
+# "Abbruch" (Befehl16) closes the worksheet, "Ende" (Befehl1) leads to the start window, its exit
+# picture (Bild3) asks.
 activate "$TRAINER_WID"
-click_twips "$TRAINER_WID" 1507 367
+click_control "$TRAINER_WID" "$TRAINER_FORM.Blatt" Befehl16
 sleep 0.3
-click_twips "$TRAINER_WID" 1380 360
+click_control "$TRAINER_WID" "$TRAINER_FORM" Befehl1
 START_WID="$(wait_window "$START_WINDOW")" || fail "\"Ende\" did not bring back the start window"
-click_twips "$START_WID" 1200 1200
+click_control "$START_WID" Form0 Bild3
 box="$(wait_box "Schriftliche Addition und Subtraktion")" || fail "the exit picture asked no question"
 activate "$box"
 press Tab

@@ -8,22 +8,19 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/trainer.sh"
 
 GAME="Zahlfange"
-# The offer label Bezeichnung26 lies at 960,5160, 5895 x 375.
-OFFER_X=960
-OFFER_Y=5160
-OFFER_W=5895
-OFFER_H=375
-# Form4's client area, 7245 x 5085 twips.
+# Form4's client area (7245 x 5085 twips) in pixels.
 GAME_SIZE="483x339"
-# A field cell is 14 x 14 points (280 twips) with its text at (280 x column, 280 x row) twips; the
-# "+" starts on column 14, row 9.
+# The game draws on a grid of its own, not in controls: a cell is 14 x 14 points (280 twips), its
+# text at (280 x column, 280 x row) twips of the client area (src/games/CatchField.cpp); the "+"
+# starts on column 14, row 9 (src/games/NumberCatch.h).
 FIELD_CELL=280
 PLAYER_COLUMN=14
 PLAYER_ROW=9
 
 shots="$E2E_TMP/shots"
 mkdir -p "$shots"
-offer() { shot_twips "$TRAINER_WID" "$OFFER_X" "$OFFER_Y" "$OFFER_W" "$OFFER_H" "$shots/$1.png"; }
+# The addition trainer's number-catch offer is the label Bezeichnung26.
+offer() { shot_field Bezeichnung26 "$shots/$1.png"; }
 cell() {
     shot_twips "$game" $(($1 * FIELD_CELL)) $(($2 * FIELD_CELL)) "$FIELD_CELL" "$FIELD_CELL" \
         "$shots/$3.png"
@@ -31,17 +28,17 @@ cell() {
 differ() { images_differ "$shots/$1.png" "$shots/$2.png"; }
 
 open_start_window
-open_trainer "$PLUS_PICTURE" "Schriftliche Addition"
+open_trainer Bild1 "Schriftliche Addition"
 activate "$TRAINER_WID"
 offer hidden
 
-find_right_drop "$ONES_X" "$RESULT_Y" || fail "every tile 0..9 was refused on the ones cell"
+find_right_drop Bezeichnung13 || fail "every tile 0..9 was refused on the ones cell"
 points=1
 # Each drop of the right digit on the filled cell is one more point; the 49th point must not show
 # the offer yet, the 50th must. Short drags keep the fifty within the test's time.
 export DRAG_STEPS=4
 while ((points < 49)); do
-    drop_digit "$RIGHT_DIGIT" "$ONES_X" "$RESULT_Y"
+    drop_digit "$RIGHT_DIGIT" Bezeichnung13
     points=$((points + 1))
     window_visible "Fehler" && fail "dropping the right digit $RIGHT_DIGIT again was refused (point $points)"
 done
@@ -49,13 +46,13 @@ box_shows "Fehler" 0.5 && fail "dropping the right digit $RIGHT_DIGIT again was 
 sleep 0.3
 offer at-49
 differ hidden at-49 && fail "the number-catch offer was shown before the 50th point"
-drop_digit "$RIGHT_DIGIT" "$ONES_X" "$RESULT_Y"
+drop_digit "$RIGHT_DIGIT" Bezeichnung13
 box_shows "Fehler" 0.5 && fail "the 50th point was refused"
 sleep 0.3
 offer at-50
 differ hidden at-50 || fail "the 50th point did not show the number-catch offer"
 
-click_twips "$TRAINER_WID" $((OFFER_X + OFFER_W / 2)) $((OFFER_Y + OFFER_H / 2))
+click_field Bezeichnung26
 announcement="$(wait_box "$GAME")" || fail "clicking the offer brought no announcement"
 activate "$announcement"
 press Return

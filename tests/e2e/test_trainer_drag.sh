@@ -9,13 +9,13 @@ source "$(dirname "$0")/trainer.sh"
 
 shots="$E2E_TMP/shots"
 mkdir -p "$shots"
-ones() { shot_twips "$TRAINER_WID" "$ONES_X" "$RESULT_Y" "$CELL" "$CELL" "$shots/$1.png"; }
-points() { shot_twips "$TRAINER_WID" "$POINTS_X" "$POINTS_Y" 375 255 "$shots/$1.png"; }
-errors() { shot_twips "$TRAINER_WID" "$ERRORS_X" "$ERRORS_Y" 375 255 "$shots/$1.png"; }
+ones() { shot_field Bezeichnung13 "$shots/$1.png"; }
+points() { shot_field Bezeichnung22 "$shots/$1.png"; }
+errors() { shot_field Bezeichnung23 "$shots/$1.png"; }
 differ() { images_differ "$shots/$1.png" "$shots/$2.png"; }
 
 open_start_window
-open_trainer "$PLUS_PICTURE" "Schriftliche Addition"
+open_trainer Bild1 "Schriftliche Addition"
 activate "$TRAINER_WID"
 ones empty
 points points-before
@@ -25,7 +25,7 @@ right=""
 for digit in 0 1 2 3 4 5 6 7 8 9; do
     errors errors-before
     points points-then
-    drop_digit "$digit" "$ONES_X" "$RESULT_Y"
+    drop_digit "$digit" Bezeichnung13
     if error_box_shows; then
         ones wrong-shown
         differ wrong-shown empty || fail "the wrong tile $digit did not stand in the cell while the box was open"
@@ -56,7 +56,7 @@ if [[ -z "$wrong_seen" ]]; then
     # "0" was right at once: a wrong tile dropped on the filled cell is refused and empties it.
     wrong_seen=$(((right + 1) % 10))
     errors errors-before
-    drop_digit "$wrong_seen" "$ONES_X" "$RESULT_Y"
+    drop_digit "$wrong_seen" Bezeichnung13
     error_box_shows || fail "the wrong tile $wrong_seen brought no \"Fehler\" box"
     close_error_box
     sleep 0.2

@@ -9,17 +9,17 @@ source "$(dirname "$0")/trainer.sh"
 
 shots="$E2E_TMP/shots"
 mkdir -p "$shots"
-tens() { shot_twips "$TRAINER_WID" "$TENS_X" "$RESULT_Y" "$CELL" "$CELL" "$shots/$1.png"; }
-points() { shot_twips "$TRAINER_WID" "$POINTS_X" "$POINTS_Y" 375 255 "$shots/$1.png"; }
+tens() { shot_field Bezeichnung12 "$shots/$1.png"; }
+points() { shot_field Bezeichnung22 "$shots/$1.png"; }
 differ() { images_differ "$shots/$1.png" "$shots/$2.png"; }
 
 open_start_window
-open_trainer "$MINUS_PICTURE" "Schriftliche Subtraktion"
+open_trainer Bild2 "Schriftliche Subtraktion"
 activate "$TRAINER_WID"
 tens empty
 points points-before
 
-click_field "$TENS_X" "$RESULT_Y"
+click_field Bezeichnung12
 sleep 0.3
 tens key-symbol
 differ key-symbol empty || fail "clicking the empty tens cell showed no key symbol on it"

@@ -35,15 +35,15 @@ expect_centred() {
 
 open_start_window
 expect_centred "$START_WID" "the start window, the program's first" 2
-open_trainer "$PLUS_PICTURE" "Schriftliche Addition"
+open_trainer Bild1 "Schriftliche Addition"
 expect_centred "$TRAINER_WID" "the trainer's first opening" 2
 
-# Befehl12 ("Info") at 6000,120; the info window's "O k a y" label at 240,2880, 2175 x 495.
+# "Info" is Befehl12; the info window's label "O k a y" is Bezeichnung1.
 for opening in first second; do
-    click_twips "$TRAINER_WID" 6420 360
+    click_control "$TRAINER_WID" "$TRAINER_FORM" Befehl12
     info="$(wait_window "$INFO")" || fail "\"Info\" did not show the info window"
     expect_centred "$info" "the info window's $opening opening" 4
-    click_twips "$info" 1320 3120
+    click_control "$info" QUVLABEL Bezeichnung1
     window_gone "$INFO" || fail "\"O k a y\" did not hide the info window"
 done
 

@@ -10,14 +10,14 @@ source "$(dirname "$0")/trainer.sh"
 source "$(dirname "$0")/worksheet.sh"
 
 open_start_window
-open_trainer "$PLUS_PICTURE" "Schriftliche Addition"
+open_trainer Bild1 "Schriftliche Addition"
 activate "$TRAINER_WID"
 
-# "Blatt" (Befehl14 at 5160,120, 855 x 495) opens the worksheet view.
-click_twips "$TRAINER_WID" 5587 367
+# "Blatt" (Befehl14) opens the worksheet view.
+click_control "$TRAINER_WID" "$TRAINER_FORM" Befehl14
 sleep 0.5
 clip="$E2E_TMP/clipboard.txt"
-copy_worksheet "$TRAINER_WID" "$clip"
+copy_worksheet "$clip"
 why="$(addition_sheet_ok "$clip")" || fail "the copied worksheet is not in its layout: $why"
 if [[ "${E2E_CLIPBOARD_LINE_END:-CRLF}" == LF ]]; then
     ! grep -q $'\r' "$clip" || fail "the clipboard text holds carriage returns"

@@ -12,7 +12,6 @@ source "$(dirname "$0")/cups.sh"
 source "$(dirname "$0")/trainer.sh"
 source "$(dirname "$0")/worksheet.sh"
 
-START="Schriftliche Additon und Subtraktion"
 TRAINER="Schriftliche Addition"
 
 # Checks that every result of the first block of a printed solution sheet is the sum of the two
@@ -33,32 +32,27 @@ first_block_adds_up() {
 trap 'cups_stop; e2e_cleanup' EXIT
 cups_start || fail "the private print system did not start"
 
-start_program
-start="$(wait_window "$START")" || fail "the start window was not shown"
+open_start_window
 # libcups and the libraries it brings load when a sheet is printed, not at every start (the
 # Linux program's own choice; Wine loads it for its spooler as it likes).
 if [[ -z "${SR_WINDOWS_EXE:-}" ]] && grep -q '/libcups\.so' "/proc/$PROGRAM_PID/maps"; then
     fail "the program loaded libcups at start, before printing"
 fi
-# Bild1 ("Plus") at 2880,960, 495 x 495.
-click_twips "$start" 3120 1200
-trainer="$(wait_window "$TRAINER")" || fail "\"Plus\" did not show the addition trainer"
+open_trainer Bild1 "$TRAINER"
 
-# "Blatt" (Befehl14 at 5160,120, 855 x 495) opens the worksheet view; its panel Bild3 then stands
-# at 960,0 with "Aufgaben drucken" (Befehl17) at 1080,120, "Lösungen drucken" (Befehl18) at
-# 2880,120, both 1815 x 495, and "Kopieren" (Befehl19) at 4680,120, 1215 x 495 inside it.
-click_twips "$trainer" 5587 367
+# "Blatt" (Befehl14) opens the worksheet view.
+click_control "$TRAINER_WID" "$TRAINER_FORM" Befehl14
 sleep 0.3
 
 # "Kopieren" first: the clipboard then holds the sheet the printouts are compared with.
 clip="$E2E_TMP/clipboard.txt"
-copy_worksheet "$trainer" "$clip"
+copy_worksheet "$clip"
 why="$(addition_sheet_ok "$clip")" || fail "the copied worksheet is not in its layout: $why"
 
-# Prints the sheet of the button at X twips past the printer lock, which is on at program start
+# Prints the sheet of the print button NAME past the printer lock, which is on at program start
 # (the password is the points shown, "0"); the closing box's id is then in DONE_BOX.
 print_sheet() {
-    print_past_lock "$trainer" "$1" 0 "$TRAINER"
+    print_past_lock "$1" 0 "$TRAINER"
     DONE_BOX="$(wait_box "Drucken")" || fail "no closing message after printing"
 }
 
@@ -68,9 +62,9 @@ close_done_box() {
     window_gone "Drucken" || fail "the closing message stayed open"
 }
 
-# A queue that turns jobs away: the task sheet is reported as not printed.
+# A queue that turns jobs away: the task sheet ("Aufgaben drucken") is reported as not printed.
 cupsreject PDF || fail "the print queue could not be set to reject jobs"
-print_sheet 2947
+print_sheet Befehl17
 told="$(box_first_line "$DONE_BOX")"
 grep -q 'Das Rechenblatt konnte nicht gedruckt werden' <<<"$told" ||
     fail "a refused job was not reported as failed; the box said: $told"
@@ -78,9 +72,9 @@ grep -q 'wird gedruckt' <<<"$told" && fail "a refused job was announced as print
 close_done_box
 [[ -z "$(cups_job_file)" ]] || fail "a job reached the queue that rejects jobs"
 
-# The queue takes jobs again: the solution sheet is printed, every line of it.
+# The queue takes jobs again: the solution sheet ("Lösungen drucken") is printed, every line of it.
 cupsaccept PDF || fail "the print queue could not be set to accept jobs"
-print_sheet 4747
+print_sheet Befehl18
 told="$(box_first_line "$DONE_BOX")"
 grep -q 'Das Lösungsblatt wird gedruckt \.\.\.' <<<"$told" ||
     fail "an accepted job was not announced as printing; the box said: $told"

@@ -7,19 +7,20 @@
 # sum right, the results blank in the task half only. Line ends may be CR LF or LF; the caller
 # checks which.
 #
-#   copy_worksheet WID FILE                  "Kopieren" in the open worksheet view of trainer WID;
-#                                            the clipboard text then in FILE
+#   copy_worksheet FILE                      "Kopieren" in the open worksheet view of the trainer
+#                                            (trainer.sh's TRAINER_WID, TRAINER_FORM); the
+#                                            clipboard text then in FILE
 #   addition_sheet_ok FILE || fail "..."     prints what is wrong on failure
 #   sheet_is_copy HEADING FIRST LAST FILE    the text of a printed sheet (standard input) is
 #                                            HEADING, two empty lines and lines FIRST..LAST of
 #                                            the copied worksheet in FILE; prints the difference
 
-# "Kopieren" (Befehl19 at 4680,120, 1215 x 495 in the panel Bild3 at 960,0 of the open view).
+# "Kopieren" is Befehl19 of the open worksheet view.
 copy_worksheet() {
     local copied
-    click_twips "$1" 6247 367
+    click_control "$TRAINER_WID" "$TRAINER_FORM.Blatt" Befehl19
     copied="$(wait_box "Zwischenablage")" || fail "\"Kopieren\" showed no message"
-    timeout 5 xclip -o -selection clipboard >"$2" 2>/dev/null || fail "the clipboard could not be read"
+    timeout 5 xclip -o -selection clipboard >"$1" 2>/dev/null || fail "the clipboard could not be read"
     activate "$copied"
     press Return
     window_gone "Zwischenablage" || fail "the clipboard message stayed open"

@@ -22,12 +22,12 @@ says() {
 }
 
 open_start_window
-open_trainer "$PLUS_PICTURE" "Schriftliche Addition"
-# "Blatt" (Befehl14 at 5160,120, 855 x 495) opens the worksheet view; "Aufgaben drucken"
-# (Befehl17 at 1080,120, 1815 x 495 in its panel at 960,0) prints past the lock, "0" points.
-click_twips "$TRAINER_WID" 5587 367
+open_trainer Bild1 "Schriftliche Addition"
+# "Blatt" (Befehl14) opens the worksheet view; "Aufgaben drucken" (Befehl17) prints past the
+# lock, "0" points.
+click_control "$TRAINER_WID" "$TRAINER_FORM" Befehl14
 sleep 0.5
-print_past_lock "$TRAINER_WID" 2947 0 "Schriftliche Addition"
+print_past_lock Befehl17 0 "Schriftliche Addition"
 told="$(wait_box "Drucken")" || fail "no message after printing"
 
 text="$(box_copied_text "$told")"
@@ -49,8 +49,8 @@ WINEPREFIX="$SR_WINEPREFIX" HOME="$SR_WINEPREFIX/home" WINEDEBUG=-all \
     wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device \
     /d 'Laser Lehrerzimmer,winspool,Ne00:' /f >/dev/null 2>&1 ||
     fail "the default printer could not be set in Wine's registry"
-# "Lösungen drucken" (Befehl18 at 2880,120, 1815 x 495 in the panel).
-print_past_lock "$TRAINER_WID" 4747 0 "Schriftliche Addition"
+# "Lösungen drucken" (Befehl18).
+print_past_lock Befehl18 0 "Schriftliche Addition"
 told="$(wait_box "Drucken")" || fail "no message after printing on an unreachable printer"
 text="$(box_copied_text "$told")"
 says "$text" 'Das Lösungsblatt konnte nicht gedruckt werden.' \
