@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash disable=SC2034 # the variables are for the scripts that source this
 # Shared by ./run and ./test: the Debian packages the project needs and how to get them.
 # Sourced, not run.
 
@@ -137,9 +138,33 @@ qt_cache_prefix() {
     echo "${XDG_CACHE_HOME:-$HOME/.cache}/schriftlich-rechnen/qt-${version%%[-+]*}-$target-$key"
 }
 
+# Says on standard error that STEP of the Qt build LABEL failed, with the first errors in its LOG
+# (the compiler's and the linker's, CMake's with their message, ninja's FAILED lines, apt's E:
+# lines), or its last lines where it names none, and where the whole log is. Returns 1.
+qt_step_failed() {
+    local label="$1" step="$2" log="$3" errors
+    errors="$(awk -v max=40 '
+        function show() { print; if (++shown == max) exit }
+        /CMake Error|[Ee]rror:|^FAILED:|^E: |undefined reference/ {
+            message = /^CMake Error/; show(); next }
+        message && /^  / { show(); next }
+        { message = 0 }' "$log")"
+    {
+        echo "=== $label: $step failed. The whole log: $log"
+        if [[ -n "$errors" ]]; then
+            echo "Its first errors:"
+            echo "$errors"
+        else
+            echo "It names no error; its last lines:"
+            tail -n 20 "$log"
+        fi
+    } >&2
+    return 1
+}
+
 # Builds Debian's qt6-base source for another target into a prefix once: "label" names it in the
 # output, "duration" says how long it takes, the remaining arguments go to Qt's configure. A
-# prefix holding .complete is done and kept.
+# prefix holding .complete is done and kept. A failed step shows its first errors.
 build_static_qt() {
     local label="$1" prefix="$2" duration="$3"
     shift 3
@@ -154,14 +179,14 @@ build_static_qt() {
     mkdir -p "$work"
     echo "=== $label: fetching Debian's qt6-base $version source"
     (cd "$work" && apt-get source -qq "qt6-base=$version" >source.log 2>&1) ||
-        { tail -n 20 "$work/source.log"; return 1; }
+        qt_step_failed "$label" "fetching the source" "$work/source.log" || return
     local source
     source="$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)"
     echo "=== $label: configuring (log in $work/configure.log)"
     cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" \
         "${QT_HOST_FLAGS[@]}" \
         "$@" >"$work/configure.log" 2>&1 ||
-        { tail -n 40 "$work/configure.log"; return 1; }
+        qt_step_failed "$label" configuring "$work/configure.log" || return
     echo "=== $label: building (log in $work/build.log; about $duration on two cores)"
     local started=$SECONDS shown=$SECONDS line
     # Ninja's [done/total] counter, shown once a minute. The pipeline is a condition, so that a
@@ -173,11 +198,11 @@ build_static_qt() {
                 echo "    Qt: ${BASH_REMATCH[1]} of ${BASH_REMATCH[2]} steps"
             fi
         done; then
-        grep -m 20 -B 5 'FAILED\|error:' "$work/build.log"
-        return 1
+        qt_step_failed "$label" building "$work/build.log"
+        return
     fi
     cmake --install "$work/build" >"$work/install.log" 2>&1 ||
-        { tail -n 20 "$work/install.log"; return 1; }
+        qt_step_failed "$label" installing "$work/install.log" || return
     touch "$prefix/.complete"
     rm -rf "$work"
     echo "=== $label: built in $((SECONDS - started)) s"
