@@ -88,37 +88,67 @@ ensure_packages() {
         return 0
     fi
     if ((EUID != 0)); then
-        echo "Missing packages. Please run:" >&2
-        echo "sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
-        exit 1
+        local command="sudo apt-get install -y ${missing[*]}"
+        # Where apt's lists lack one of them (a new machine), they are read first.
+        if ! apt-get install -s -qq "${missing[@]}" >/dev/null 2>&1; then
+            command="sudo apt-get update && $command"
+        fi
+        stop_for_root "Debian packages are missing: ${missing[*]}." "$command"
     fi
     echo "Installing ${missing[*]}"
     apt-get update
     DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 }
 
+# Stops the script of a user other than root with WHY and the one COMMAND that root has to run.
+stop_for_root() {
+    printf '%s\nPlease run this, then start %s again:\n  %s\n' "$1" "$0" "$2" >&2
+    exit 1
+}
+
 # The repository root, whatever folder the script was started from.
 REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Adds deb-src entries beside the machine's own deb entries, so apt-get source finds the same
-# mirror that apt-get install uses. Nothing is written when source entries exist already.
+# Lets apt-get source find qt6-base, for the Qts built below: where apt has no source entries
+# (deb-src), each of the machine's deb entries is added again as one, for the same mirror that
+# apt-get install uses; then apt reads their lists. Any other user than root is told the one
+# command that does it, and the script stops.
 ensure_deb_src() {
     if apt-get source --print-uris -qq qt6-base >/dev/null 2>&1; then
         return 0
     fi
-    local target=/etc/apt/sources.list.d/schriftlich-rechnen-src file
-    # One-line entries: each "deb ..." again as "deb-src ...".
-    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [[ -f "$file" && "$file" != "$target.list" ]] || continue
-        sed -n 's/^deb /deb-src /p' "$file"
-    done >"$target.list"
-    for file in /etc/apt/sources.list.d/*.sources; do
-        [[ -f "$file" && "$file" != "$target.sources" ]] || continue
-        # Each stanza of deb822 entries with Types: deb, again with Types: deb-src.
-        awk 'BEGIN { RS = ""; ORS = "\n\n" }
-            /(^|\n)Types:([ \t]+[a-z-]+)*[ \t]+deb([ \t]|\n|$)/ {
-                sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$file"
-    done >"$target.sources"
+    local targets entries=false
+    # shellcheck disable=SC2016 # a format of apt's, not of the shell's
+    targets="$(apt-get indextargets --no-release-info --format '$(IDENTIFIER)')"
+    grep -qx Sources <<<"$targets" && entries=true
+    if ((EUID != 0)); then
+        local why="Building Qt needs the source of Debian's qt6-base (apt-get source)," command
+        if $entries; then
+            why+=" and apt has not read the lists of its source entries (deb-src) yet."
+            command="sudo apt-get update"
+        else
+            why+=" and apt has no source entries (deb-src) to fetch it from."
+            command="sudo bash -c 'source $(printf %q "$REPO_ROOT/scripts/common.sh") && ensure_deb_src'"
+        fi
+        stop_for_root "$why" "$command"
+    fi
+    if ! $entries; then
+        local list parts file
+        eval "$(apt-config shell list Dir::Etc::sourcelist/f parts Dir::Etc::sourceparts/d)"
+        local target="${parts%/}/schriftlich-rechnen-src"
+        # One-line entries: each "deb ..." again as "deb-src ...".
+        for file in "$list" "${parts%/}"/*.list; do
+            [[ -f "$file" && "${file##*/}" != schriftlich-rechnen-src.* ]] || continue
+            sed -n 's/^deb /deb-src /p' "$file"
+        done >"$target.list"
+        for file in "${parts%/}"/*.sources; do
+            [[ -f "$file" && "${file##*/}" != schriftlich-rechnen-src.* ]] || continue
+            # Each stanza of deb822 entries with Types: deb, again with Types: deb-src.
+            awk 'BEGIN { RS = ""; ORS = "\n\n" }
+                /(^|\n)Types:([ \t]+[a-z-]+)*[ \t]+deb([ \t]|\n|$)/ {
+                    sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$file"
+        done >"$target.sources"
+    fi
     apt-get update -qq
 }
 
