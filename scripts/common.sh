@@ -38,8 +38,15 @@ TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth x11-utils x11-xkb-utils xdotool o
 
 # The two Qts built from Debian's qt6-base source, by their configure flags and toolchain files
 # (the Windows one is ours, in cmake/). The notices of each build print them, so that its Qt can
-# be built again without these scripts. Both take moc and rcc from Debian's Qt.
-QT_HOST_FLAGS=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+# be built again without these scripts. Both take moc and rcc from Debian's Qt, whose CMake files
+# lie in the machine's multiarch folder (/usr/lib/x86_64-linux-gnu/cmake on amd64): those flags,
+# QT_HOST_FLAGS, are set by set_qt_host_flags, as dpkg-architecture comes with dpkg-dev, which
+# only the scripts that build these Qts install.
+set_qt_host_flags() {
+    local multiarch
+    multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
+    QT_HOST_FLAGS=(-DQT_HOST_PATH=/usr "-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$multiarch/cmake")
+}
 
 # Only what the program needs: Core, Gui, Widgets and PrintSupport with the windows platform
 # plugin and the windowsvista style, third-party libraries bundled, linked statically.
@@ -203,6 +210,7 @@ build_static_qt() {
         return 0
     fi
     ensure_deb_src
+    set_qt_host_flags
     local work="$prefix.build" version
     version="$(qt_version)"
     rm -rf "$work" "$prefix"

@@ -14,6 +14,7 @@ system="${1:?usage: $0 windows|web LINK_MAP BUILD_DIR SOURCE_ARCHIVE COMMIT}"
 map="$2" build="$(cd "$3" && pwd -P)" archive="$4" commit="$5"
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/../../scripts/common.sh"
+set_qt_host_flags
 
 qt_dir="$(cd "$(sed -n 's/^Qt6_DIR:PATH=//p' "$build/CMakeCache.txt")/../../.." && pwd -P)"
 qt_version="$(qt_version)"
@@ -159,6 +160,7 @@ for package in $(printf '%s\n' "${!debian[@]}" | LC_ALL=C sort); do
     package_version="$(dpkg-query -W -f='${Version}' "$package")"
     section "Runtime from $package ($(dpkg-query -W -f='${binary:Summary}' "$package"))"
     echo "From Debian's package $package $package_version; linked into this build:"
+    # shellcheck disable=SC2086 # the package's files, a word each
     list ${debian[$package]}
     echo
     echo "Its source: apt-get source $package=$package_version on Debian 12."
