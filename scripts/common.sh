@@ -116,6 +116,19 @@ stop_for_root() {
 # The repository root, whatever folder the script was started from.
 REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+# Exports SOURCE_DATE_EPOCH, the time that every file of a published build carries, so that the
+# same sources give the same bytes: the caller's, or else the time of the last commit.
+export_source_date_epoch() {
+    if [[ -z "${SOURCE_DATE_EPOCH:-}" ]]; then
+        SOURCE_DATE_EPOCH="$(git -C "$REPO_ROOT" log -1 --format=%ct)" || {
+            echo "$0: no commit in $REPO_ROOT to date the build by; set SOURCE_DATE_EPOCH" \
+                "(seconds since 1970)" >&2
+            exit 1
+        }
+    fi
+    export SOURCE_DATE_EPOCH
+}
+
 # Lets apt-get source find qt6-base, for the Qts built below: where apt has no source entries
 # (deb-src), each of the machine's deb entries is added again as one, for the same mirror that
 # apt-get install uses; then apt reads their lists. Any other user than root is told the one

@@ -11,9 +11,9 @@
 # Prints the commit the archive was made of, for the notices that name it.
 set -euo pipefail
 out="${1:?usage: $0 OUT_DIR}"
-repo="$(cd "$(dirname "$0")/.." && pwd)"
-cd "$repo"
-export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
+source "$(dirname "$0")/common.sh"
+cd "$REPO_ROOT"
+export_source_date_epoch
 
 version="$(sed -n 's/^project(schriftlich-rechnen VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)"
 name="schriftlich-rechnen-$version"

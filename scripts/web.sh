@@ -26,8 +26,7 @@ case "${1:-}" in
 esac
 
 ensure_packages "${WEB_PACKAGES[@]}"
-SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
-export SOURCE_DATE_EPOCH
+export_source_date_epoch
 
 QT_PREFIX="$(qt_cache_prefix wasm "${QT_WASM_FLAGS[@]}")"
 
@@ -35,8 +34,8 @@ QT_PREFIX="$(qt_cache_prefix wasm "${QT_WASM_FLAGS[@]}")"
 # looks for the SDK's layout ($EMSDK/.emscripten, $EMSDK/upstream/emscripten/emcc). This folder of
 # links gives it that layout. Emscripten's own tools look for Debian's Node modules in NODE_PATH
 # when node is not Debian's.
-export EMSDK="${QT_PREFIX%/*}/emsdk-$(dpkg-query -W -f='${Version}' emscripten)"
-export NODE_PATH=/usr/share/nodejs
+EMSDK="${QT_PREFIX%/*}/emsdk-$(dpkg-query -W -f='${Version}' emscripten)"
+export EMSDK NODE_PATH=/usr/share/nodejs
 # Debian's Python for Emscripten's tools: a Python manager's shim in PATH costs a second at each
 # of the thousands of compiler calls.
 export EMSDK_PYTHON=/usr/bin/python3

@@ -22,9 +22,7 @@ source "$(dirname "$0")/common.sh"
 cd "$REPO_ROOT"
 
 ensure_packages "${WINDOWS_PACKAGES[@]}"
-SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
-export SOURCE_DATE_EPOCH
-
+export_source_date_epoch
 
 QT_PREFIX="$(qt_cache_prefix mingw64 "${QT_WINDOWS_FLAGS[@]}")"
 

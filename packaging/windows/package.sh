@@ -21,8 +21,8 @@ build="$(cd "${1:?usage: $0 BUILD_DIR OUT_DIR}" && pwd)"
 mkdir -p "${2:?usage: $0 BUILD_DIR OUT_DIR}"
 out="$(cd "$2" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"
-repo="$(cd "$here/../.." && pwd)"
-export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=%ct)}"
+source "$here/../../scripts/common.sh"
+export_source_date_epoch
 # Zip stores local times.
 export TZ=UTC
 
@@ -53,16 +53,16 @@ sign() {
 crlf() { sed 's/\r*$/\r/'; }
 
 # The exact source beside the packages; the notices name it and its commit.
-commit="$(bash "$repo/scripts/source-archive.sh" "$stage")"
+commit="$(bash "$REPO_ROOT/scripts/source-archive.sh" "$stage")"
 source_archive="schriftlich-rechnen-$version-source.tar.gz"
 
 payload="$stage/payload"
 mkdir "$payload"
 sign "$build/schriftlich-rechnen.exe" "$payload/schriftlich-rechnen.exe"
-sed "s/@PROJECT_VERSION@/$version/g" "$repo/packaging/windows/LIESMICH.txt" |
+sed "s/@PROJECT_VERSION@/$version/g" "$REPO_ROOT/packaging/windows/LIESMICH.txt" |
     crlf >"$payload/LIESMICH.txt"
-crlf <"$repo/LICENSE" >"$payload/LICENSE.txt"
-bash "$repo/packaging/notices/notices.sh" windows "$build/schriftlich-rechnen.map" "$build" \
+crlf <"$REPO_ROOT/LICENSE" >"$payload/LICENSE.txt"
+bash "$REPO_ROOT/packaging/notices/notices.sh" windows "$build/schriftlich-rechnen.map" "$build" \
     "$source_archive" "$commit" | crlf >"$payload/THIRD-PARTY-NOTICES.txt"
 files=(schriftlich-rechnen.exe LIESMICH.txt LICENSE.txt THIRD-PARTY-NOTICES.txt)
 touch -d "@$SOURCE_DATE_EPOCH" "$payload"/*

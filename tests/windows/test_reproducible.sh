@@ -15,9 +15,10 @@ fail() {
     exit 1
 }
 
-# The time of the last commit stands for every date, as scripts/windows.sh and cpack take it.
-SOURCE_DATE_EPOCH="$(git -C "$source_dir" log -1 --format=%ct)" || fail "no commit in $source_dir"
-export SOURCE_DATE_EPOCH
+# One time stands for every date in both builds, the time of the last commit unless the caller
+# gives one, as scripts/windows.sh and cpack take it.
+source "$source_dir/scripts/common.sh"
+export_source_date_epoch
 WINDOWS_FILES=(schriftlich-rechnen.exe schriftlich-rechnen-windows.zip schriftlich-rechnen.msi
     schriftlich-rechnen-*-source.tar.gz)
 
@@ -37,6 +38,7 @@ build() {
         cmake --build --preset release -j"$(nproc)" --target schriftlich-rechnen debian-docs &&
         cpack -G DEB --config build/release/CPackConfig.cmake -B "$tree/deb") >>"$tree.log" 2>&1 ||
         { tail -n 30 "$tree.log" >&2; fail "the Debian package in $tree failed"; }
+    # shellcheck disable=SC2068 # the source archive is named by a pattern
     (cd "$tree" && sha256sum ${WINDOWS_FILES[@]/#/build/windows/} deb/schriftlich-rechnen[_-]*) \
         >"$tree.sums" || fail "artefacts missing in $tree"
 }
