@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck disable=SC1003,SC2119 # Windows' backslashes; lib.sh's helpers take no arguments here
 # On a Windows PC without a printer a teacher prints a task sheet: it is saved as a PDF file in the
 # Documents folder, and the message names that file as Windows writes paths, with backslashes.
 # Then the PC's default printer is a network printer whose server is off: the solution sheet is
@@ -44,10 +45,9 @@ file="$SR_WINEPREFIX/drive_c/$(tr '\\' '/' <<<"${path#?:\\}")"
 pdftotext -layout "$file" - 2>/dev/null | grep -q 'Schriftliche Addition' ||
     fail "the saved PDF is not the addition worksheet"
 # Windows keeps the default printer's name in the registry, where Wine reads it at every call:
-# set now, it names a printer that no print system knows.
-WINEPREFIX="$SR_WINEPREFIX" HOME="$SR_WINEPREFIX/home" WINEDEBUG=-all \
-    wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device \
-    /d 'Laser Lehrerzimmer,winspool,Ne00:' /f >/dev/null 2>&1 ||
+# set now (by Wine's reg, through the Wine starter), it names a printer that no print system knows.
+SR_WINDOWS_EXE=reg "$PROGRAM" add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' \
+    /v Device /d 'Laser Lehrerzimmer,winspool,Ne00:' /f >/dev/null 2>&1 ||
     fail "the default printer could not be set in Wine's registry"
 # "Lösungen drucken" (Befehl18).
 print_past_lock Befehl18 0 "Schriftliche Addition"

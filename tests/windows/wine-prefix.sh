@@ -4,18 +4,15 @@
 # A private Wine prefix for the tests: `wine-prefix.sh setup DIR [DPI]` makes it (Wine's first
 # start takes a while, so it is done once, before the tests), with the display at DPI dots per
 # inch (96, the default, is 100 %; 120 is 125 %, 144 is 150 %); `wine-prefix.sh cleanup DIR` ends
-# its Wine server and removes it. No Mono or Gecko installer is offered, no menu entry written. Wine
-# sees only the private X session of the tests (E2E_SESSION), never the user's desktop.
+# its Wine server and removes it. Wine runs as wine-env.sh sets it up, and sees only the private X
+# session of the tests (E2E_SESSION), never the user's desktop.
 set -euo pipefail
+# shellcheck disable=SC1090 # the session's variables, written by tests/e2e/session.sh
 source "${E2E_SESSION:?the private X session of the tests}"
 export DISPLAY="$E2E_DISPLAY" XDG_RUNTIME_DIR="$E2E_RUNTIME_DIR"
 unset WAYLAND_DISPLAY
 action="${1:?setup or cleanup}"
-export WINEPREFIX="${2:?the prefix folder}"
-# Wine links the Windows user's Documents and Desktop to folders of HOME: a home of its own
-# keeps whatever the program saves there inside the prefix.
-export HOME="$WINEPREFIX/home"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "$0")/wine-env.sh" "${2:?the prefix folder}"
 case "$action" in
 setup)
     rm -rf "$WINEPREFIX"

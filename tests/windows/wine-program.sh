@@ -4,7 +4,5 @@
 # Starts the Windows program under Wine, in the prefix that the test set-up made, as a teacher
 # starts the copied .exe on a classroom PC. The end-to-end tests take this script as the program.
 set -euo pipefail
-export WINEPREFIX="${SR_WINEPREFIX:?the Wine prefix of the test set-up}"
-export HOME="$WINEPREFIX/home"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "$0")/wine-env.sh" "${SR_WINEPREFIX:?the Wine prefix of the test set-up}"
 exec wine "${SR_WINDOWS_EXE:?the .exe under test}" "$@"
