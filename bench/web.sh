@@ -14,21 +14,21 @@ bare=build/web-build/bench-site
 [[ -d "$site" && -d "$bare" ]] || { echo "build the browser program first: scripts/web.sh" >&2; exit 1; }
 
 kib() { cat "$@" | wc -c | awk '{ printf "%.0f KiB", $1 / 1024 }'; }
+# shellcheck disable=SC2046 # the site's file names hold no spaces
 echo "download: $(kib "$site"/*.br "$site"/*.png) as Brotli, $(kib "$site"/*.gz "$site"/*.png) as gzip" \
     "($(kib $(find "$site" -type f ! -name '*.br' ! -name '*.gz')) uncompressed)"
 
 servers=()
 logs="$(mktemp -d)"
 trap 'kill "${servers[@]}" 2>/dev/null || true; rm -rf "$logs"' EXIT
-# Serves a folder on a free port (its address in url); the server's output goes to a file, where
-# a pipe nobody reads would fill and stop it.
+# Serves a folder on a free port (its address in url), in the background once it listens; the
+# server's output goes to a file.
 serve() {
-    local log="$logs/${#servers[@]}"
-    /usr/bin/python3 scripts/web-serve.py "$1" --port 0 >"$log" 2>&1 &
-    servers+=("$!")
-    until url="$(head -n 1 "$log")" && [[ "$url" == http* ]]; do
-        sleep 0.1
-    done
+    local started pid
+    started="$(/usr/bin/python3 scripts/web-serve.py "$1" --port 0 \
+        --background "$logs/${#servers[@]}")"
+    read -r url pid <<<"$started"
+    servers+=("$pid")
 }
 serve "$site"
 program_url=$url

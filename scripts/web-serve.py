@@ -3,9 +3,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Serves a folder of static files on 127.0.0.1, for trying the browser build and for its tests.
 
-    web-serve.py FOLDER [--port N]     (N = 0: any free port)
+    web-serve.py FOLDER [--port N] [--background LOG]     (N = 0: any free port)
 
-The first line on standard output is the address, e.g. http://127.0.0.1:8080/. A file stored
+Once the server listens, the address goes to standard output as one line, e.g.
+http://127.0.0.1:8080/. With --background the server then goes on in a process of its own, with
+its output in LOG, the line holds that process's ID after the address, and the command ends: a
+caller that has read the line can use the server at once and end it by that ID. A file stored
 beside its precompressed copies (FILE.br, FILE.gz) is sent in the smallest encoding the browser
 accepts; the type always follows FILE's own name, so the browser compiles FILE.wasm while it
 streams in. Every answer must be revalidated (a rebuilt program is seen at the next reload; the
@@ -147,6 +150,8 @@ def main():
     parser = argparse.ArgumentParser(description="Serves FOLDER on 127.0.0.1.")
     parser.add_argument("folder")
     parser.add_argument("--port", type=int, default=8080, help="0 picks a free port")
+    parser.add_argument("--background", metavar="LOG",
+                        help="serve in a process of its own, its output in LOG")
     args = parser.parse_args()
     root = os.path.realpath(args.folder)
     if not os.path.isdir(root):
@@ -156,7 +161,23 @@ def main():
     except OSError as error:
         sys.exit("web-serve: cannot serve on port %d: %s" % (args.port, error.strerror))
     server.root = root
-    print("http://127.0.0.1:%d/" % server.server_address[1], flush=True)
+    url = "http://127.0.0.1:%d/" % server.server_address[1]
+    if args.background:
+        log = open(args.background, "ab")
+        pid = os.fork()
+        if pid:
+            print(url, pid, flush=True)
+            os._exit(0)
+        # Nothing of the caller's stays open in the server: a caller such as ctest waits until
+        # its pipes close.
+        null = os.open(os.devnull, os.O_RDONLY)
+        os.dup2(null, 0)
+        os.dup2(log.fileno(), 1)
+        os.dup2(log.fileno(), 2)
+        os.close(null)
+        log.close()
+    else:
+        print(url, flush=True)
     try:
         server.serve_forever()
     except KeyboardInterrupt:

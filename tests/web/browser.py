@@ -145,16 +145,19 @@ ctypes.CDLL(None, use_errno=True).prctl(36, 1, 0, 0, 0)
 
 def start_server(folder=None):
     """Serves FOLDER (default WEB_SITE) on a port of its own; returns (url, stop). For a road
-    that must see the site go away (offline), which the fixture's server must not."""
+    that must see the site go away (offline), which the fixture's server must not. The server
+    goes on in a process of its own, which this one adopts (above) and so can wait for; its
+    errors go to the road's."""
     folder = folder or os.environ["WEB_SITE"]
     serve = os.path.join(REPO, "scripts", "web-serve.py")
-    server = subprocess.Popen([sys.executable, serve, folder, "--port", "0"],
-                              stdout=subprocess.PIPE, text=True)
-    url = server.stdout.readline().strip()
+    started = subprocess.run([sys.executable, serve, folder, "--port", "0",
+                              "--background", "/dev/stderr"],
+                             stdout=subprocess.PIPE, text=True, check=True).stdout
+    url, pid = started.split()
 
     def stop():
-        server.kill()
-        server.wait()
+        os.kill(int(pid), signal.SIGKILL)
+        os.waitpid(int(pid), 0)
 
     return url, stop
 

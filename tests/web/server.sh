@@ -31,16 +31,13 @@ start)
     stop
     mkdir -p "$dir"
     [[ -f "$site/index.html" ]] || { echo "no site in $site (build it first)" >&2; exit 1; }
-    # Nothing of ctest's is kept open: it waits for its pipes to close.
-    /usr/bin/python3 "$(dirname "$0")/../../scripts/web-serve.py" "$site" --port 0 \
-        >"$dir/server.log" 2>&1 </dev/null &
-    echo $! >"$dir/pid"
-    for _ in $(seq 100); do
-        [[ -s "$dir/server.log" ]] && break
-        sleep 0.1
-    done
-    grep -m1 '^http://' "$dir/server.log" >"$dir/url" || { cat "$dir/server.log" >&2; exit 1; }
-    echo "serving $site on $(cat "$dir/url")"
+    # The address and PID come once the server listens; it goes on in the background.
+    started="$(/usr/bin/python3 "$(dirname "$0")/../../scripts/web-serve.py" "$site" --port 0 \
+        --background "$dir/server.log" </dev/null)"
+    read -r url pid <<<"$started"
+    echo "$url" >"$dir/url"
+    echo "$pid" >"$dir/pid"
+    echo "serving $site on $url"
     ;;
 stop) stop ;;
 *)
