@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash disable=SC2034 # the variables are for the scripts that source this
-# Shared by ./run and ./test: the Debian packages the project needs and how to get them.
-# Sourced, not run.
+# Sourced, not run, by the project's scripts (./run, ./test, scripts/, packaging/, bench/): the
+# Debian packages the project needs and how to get them, the static Qts for Windows and the
+# browser and how they are built, and the date that published files carry.
 
 # Building and running the program.
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation
