@@ -30,8 +30,15 @@ build() {
     mkdir -p "$tree"
     (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard |
         xargs -0 cp --parents -t "$tree") || fail "cannot copy the tree to $tree"
-    cp -a "$(git -C "$source_dir" rev-parse --absolute-git-dir)" "$tree/.git" ||
+    # The repository, with the HEAD and index of SOURCE_DIR's own work tree, which in a work tree
+    # of git worktree's lie apart from it.
+    local file
+    cp -a "$(git -C "$source_dir" rev-parse --path-format=absolute --git-common-dir)" "$tree/.git" ||
         fail "cannot copy the history to $tree"
+    for file in HEAD index; do
+        cp "$(git -C "$source_dir" rev-parse --path-format=absolute --git-path "$file")" \
+            "$tree/.git/$file" || fail "cannot copy git's $file to $tree"
+    done
     (cd "$tree" && bash scripts/windows.sh) >"$tree.log" 2>&1 ||
         { tail -n 30 "$tree.log" >&2; fail "the Windows build in $tree failed"; }
     (cd "$tree" && cmake --preset release -DBUILD_TESTING=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON &&
