@@ -250,8 +250,7 @@ build_static_qt() {
                 echo "    Qt: ${BASH_REMATCH[1]} of ${BASH_REMATCH[2]} steps"
             fi
         done; then
-        qt_step_failed "$label" building "$work/build.log"
-        return
+        qt_step_failed "$label" building "$work/build.log" || return
     fi
     cmake --install "$work/build" >"$work/install.log" 2>&1 ||
         qt_step_failed "$label" installing "$work/install.log" || return
