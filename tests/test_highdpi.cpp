@@ -9,9 +9,9 @@
 #include "games/MemoryWindow.h"
 #include "games/NumberCatchState.h"
 #include "games/NumberCatchWindow.h"
-#include "platform/LayoutFont.h"
 #include "trainer/TrainerWindow.h"
 #include "widgets/IconPainter.h"
+#include "widgets/LayoutFont.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
 

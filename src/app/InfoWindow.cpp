@@ -3,7 +3,6 @@
 
 #include "app/InfoWindow.h"
 
-#include "platform/LayoutFont.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
@@ -11,6 +10,7 @@
 #include "widgets/Colors.h"
 #include "widgets/Controls.h"
 #include "widgets/FixedWindow.h"
+#include "widgets/LayoutFont.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Shape.h"
 #include "widgets/Twips.h"

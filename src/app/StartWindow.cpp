@@ -4,7 +4,6 @@
 #include "app/StartWindow.h"
 
 #include "platform/Dialogs.h"
-#include "platform/LayoutFont.h"
 #include "platform/Placement.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
@@ -13,6 +12,7 @@
 #include "widgets/Controls.h"
 #include "widgets/FixedWindow.h"
 #include "widgets/KeyPreview.h"
+#include "widgets/LayoutFont.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Shape.h"
 #include "widgets/Twips.h"

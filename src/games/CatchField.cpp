@@ -4,8 +4,8 @@
 #include "games/CatchField.h"
 
 #include "games/NumberCatch.h"
-#include "platform/LayoutFont.h"
 #include "widgets/Colors.h"
+#include "widgets/LayoutFont.h"
 #include "widgets/Twips.h"
 
 #include <QPainter>

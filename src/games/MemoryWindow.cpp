@@ -4,13 +4,13 @@
 #include "games/MemoryWindow.h"
 
 #include "platform/Dialogs.h"
-#include "platform/LayoutFont.h"
 #include "platform/Placement.h"
 #include "vocabulary/Navigator.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Colors.h"
 #include "widgets/Controls.h"
 #include "widgets/FixedWindow.h"
+#include "widgets/LayoutFont.h"
 #include "widgets/Shape.h"
 #include "widgets/Twips.h"
 

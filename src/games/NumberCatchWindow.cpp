@@ -5,7 +5,6 @@
 
 #include "games/CatchField.h"
 #include "platform/Dialogs.h"
-#include "platform/LayoutFont.h"
 #include "platform/Placement.h"
 #include "platform/Timer.h"
 #include "vocabulary/Navigator.h"
@@ -13,6 +12,7 @@
 #include "widgets/Controls.h"
 #include "widgets/FixedWindow.h"
 #include "widgets/KeyPreview.h"
+#include "widgets/LayoutFont.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Shape.h"
 #include "widgets/Twips.h"

@@ -3,9 +3,9 @@
 
 #include "worksheet/WorksheetPanel.h"
 
-#include "platform/LayoutFont.h"
 #include "widgets/Colors.h"
 #include "widgets/Controls.h"
+#include "widgets/LayoutFont.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
 #include "worksheet/WorksheetText.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/LayoutFont.h"
+#include "widgets/LayoutFont.h"
 
 QFont fontPt(double points, bool bold, bool italic, const QString &family) {
     const bool mono = family == QStringLiteral("Courier New");
