@@ -4,9 +4,9 @@
 #include "fakes/FakeClock.h"
 #include "fakes/TestPlatform.h"
 #include "platform/CupsLibrary.h"
+#include "platform/Paging.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtPrinter.h"
-#include "platform/SheetPdf.h"
 #include "platform/SpoolerOutcome.h"
 #include "worksheet/WorksheetOutput.h"
 
@@ -447,7 +447,7 @@ private Q_SLOTS:
                          [](const QString &line) { return !line.trimmed().isEmpty(); });
         const QStringList expected = document.first(document.rend() - lastPrinted);
         QStringList printed;
-        const QList<QStringList> pages = SheetPdf::pages(document, linesPerPage);
+        const QList<QStringList> pages = Paging::pages(document, linesPerPage);
         for (qsizetype page = 0; page < pages.size(); ++page) {
             QVERIFY(!pages[page].isEmpty());
             // A page is full before the next one starts.

@@ -3,7 +3,7 @@
 
 #include "platform/PrintJob.h"
 
-#include "platform/SheetPdf.h"
+#include "platform/Paging.h"
 #include "platform/SpoolerOutcome.h"
 
 #include <QPrinterInfo>
@@ -63,7 +63,7 @@ std::optional<Step> drawPages(HDC dc, HFONT font, const QStringList &lines) {
     }
     const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
     for (const QStringList &page :
-         SheetPdf::pages(lines, GetDeviceCaps(dc, VERTRES) / std::max(lineHeight, 1))) {
+         Paging::pages(lines, GetDeviceCaps(dc, VERTRES) / std::max(lineHeight, 1))) {
         SetLastError(ERROR_SUCCESS);
         if (StartPage(dc) <= 0) {
             return Step::StartPage;

@@ -3,29 +3,14 @@
 
 #include "platform/SheetPdf.h"
 
+#include "platform/Paging.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <algorithm>
-
 namespace SheetPdf {
-
-QList<QStringList> pages(const QStringList &lines, int linesPerPage) {
-    // Every line keeps its place, blank ones too: a task sheet's answer lines are blank. Only the
-    // blank lines after the last printed line would open a page for nothing.
-    qsizetype end = lines.size();
-    while (end > 0 && lines[end - 1].trimmed().isEmpty()) {
-        --end;
-    }
-    const qsizetype perPage = std::max(linesPerPage, 1);
-    QList<QStringList> result;
-    for (qsizetype first = 0; first < end; first += perPage) {
-        result.append(lines.mid(first, std::min(perPage, end - first)));
-    }
-    return result;
-}
 
 bool paint(QPagedPaintDevice &device, const Printer::Document &document) {
     QPainter painter;
@@ -39,7 +24,7 @@ bool paint(QPagedPaintDevice &device, const Printer::Document &document) {
     const QFontMetrics metrics = painter.fontMetrics();
     const int linesPerPage = painter.viewport().height() / metrics.lineSpacing();
     bool firstPage = true;
-    for (const QStringList &page : pages(document.lines, linesPerPage)) {
+    for (const QStringList &page : Paging::pages(document.lines, linesPerPage)) {
         if (!firstPage && !device.newPage()) {
             painter.end();
             return false;

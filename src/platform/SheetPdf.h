@@ -5,9 +5,7 @@
 
 #include "platform/Printer.h"
 
-#include <QList>
 #include <QPageLayout>
-#include <QStringList>
 #include <optional>
 
 class QIODevice;
@@ -16,10 +14,6 @@ class QPagedPaintDevice;
 // A printed sheet as pages of lines in the document's font, and as a PDF file: what goes to the
 // print system on Linux, to a file where no printer is set up, and to the browser's downloads.
 namespace SheetPdf {
-
-// The lines of each page: the document's lines in order, at most linesPerPage to a page, each
-// page full before the next; blank lines after the last printed line are left out.
-QList<QStringList> pages(const QStringList &lines, int linesPerPage);
 
 // Lines at the font's line spacing from the top left of the printable area, page by page.
 bool paint(QPagedPaintDevice &device, const Printer::Document &document);
