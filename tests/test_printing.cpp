@@ -3,11 +3,11 @@
 
 #include "fakes/FakeClock.h"
 #include "fakes/TestPlatform.h"
-#include "platform/CupsLibrary.h"
 #include "platform/Paging.h"
-#include "platform/QtClipboard.h"
-#include "platform/QtPrinter.h"
 #include "platform/SpoolerOutcome.h"
+#include "platform/desktop/QtClipboard.h"
+#include "platform/desktop/QtPrinter.h"
+#include "platform/linux/CupsLibrary.h"
 #include "worksheet/WorksheetOutput.h"
 
 #include <QClipboard>

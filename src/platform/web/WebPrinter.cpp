@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/WebPrinter.h"
+#include "platform/web/WebPrinter.h"
 
 #include "platform/SheetPdf.h"
 

@@ -3,8 +3,8 @@
 
 #include "platform/PrintJob.h"
 
-#include "platform/CupsLibrary.h"
 #include "platform/SheetPdf.h"
+#include "platform/linux/CupsLibrary.h"
 
 #include <QDir>
 #include <QPrinter>

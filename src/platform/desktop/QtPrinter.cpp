@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/QtPrinter.h"
+#include "platform/desktop/QtPrinter.h"
 
 #include "platform/PrintJob.h"
 #include "platform/SheetPdf.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/WebClipboard.h"
+#include "platform/web/WebClipboard.h"
 
 #include <emscripten.h>
 
