@@ -9,8 +9,8 @@
 #include "platform/QtScreen.h"
 #include "platform/QtTimer.h"
 #include "platform/Random.h"
-#include "platform/Services.h"
 #include "platform/SystemClock.h"
+#include "platform/SystemServices.h"
 
 #include <QTranslator>
 
@@ -29,9 +29,8 @@ private:
     SystemClock clock_;
     Random random_;
     QtScreen screen_;
-    SystemPrinter printer_;
-    SystemClipboard clipboard_;
+    SystemServices system_ = SystemServices::make();
     QtTimer gameTimer_;
-    Platform platform_{dialogs_, clock_, random_, screen_, printer_, clipboard_};
+    Platform platform_{dialogs_, clock_, random_, screen_, *system_.printer, *system_.clipboard};
     Windows windows_{platform_, gameTimer_};
 };

@@ -23,6 +23,8 @@ Codes ofPlatform(QStringView platformName) {
 }
 
 Codes ofThisPlatform() {
+    // Asked while running, not chosen by the build: one Linux build runs on X11, on Wayland and
+    // offscreen, and only the first two hand over XKB codes.
     return ofPlatform(QGuiApplication::platformName());
 }
 

@@ -7,13 +7,6 @@
 // written as a function of this value, so that every side is tested on any system.
 enum class System { Linux, Windows, Browser };
 
-// The system this build is made for.
-constexpr System thisSystem() {
-#if defined(_WIN32)
-    return System::Windows;
-#elif defined(__EMSCRIPTEN__)
-    return System::Browser;
-#else
-    return System::Linux;
-#endif
-}
+// The system this build is made for: defined in the system's folder of platform/, which the
+// build compiles.
+System thisSystem();
