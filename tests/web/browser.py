@@ -13,7 +13,7 @@ starts with this environment (tests/web/CMakeLists.txt sets it; by hand, set it 
     E2E_TIMEOUT     how long a wait for the page may take, in seconds (default 10)
 
     with road() as page:
-        page.load(page.url, "window.srReady === true")
+        page.load(page.url, "window.srPageScale !== undefined")
         left, top, right, bottom = page.drawn()    # what the program drew on the page
         page.drag((left + 40, top + 30), (left + 300, top + 200), touch=True)  # skips in WebKit
         page.press("7", shift=True)
@@ -311,7 +311,8 @@ class Page:
             time.sleep(0.1)
 
     def load(self, url, ready=None, timeout=TIMEOUT):
-        """Opens URL, then waits for READY (a JavaScript expression), e.g. window.srReady."""
+        """Opens URL, then waits for READY (a JavaScript expression), e.g. that
+        window.srPageScale is set, as it is once the program runs."""
         with self.step("loading " + url, max(STEP_TIMEOUT, timeout)):
             self.driver.get(url)
         if ready:

@@ -4,8 +4,9 @@
 their controls by name (tests/controls.txt, the table of places the windows make), and whether a
 message box is open.
 
-The browser build draws every window into one canvas with a frame of its own (a 4-pixel border
-and an 18-pixel title bar), scaled by the factor the page names in window.srPageScale.
+The browser build draws every window into one canvas with a frame of its own (a border and a
+title bar, their sizes in window.srFrame), scaled by the factor the page names in
+window.srPageScale (src/platform/web/host.js lists what the page, the program and the tests share).
 
 A field's digit is read from its picture (Window.digit): its strokes, cut to their box, are
 compared with the digit tiles' own by holes (a 0, 4, 6 and 9 have one, an 8 two) and then by how
@@ -17,8 +18,6 @@ import os
 import time
 
 from PIL import Image
-
-BORDER, TITLE = 4, 18
 
 
 def _table():
@@ -46,8 +45,10 @@ class Window:
         self.size = self.place(name)[2:]
         self.tiles = None
         self.scale = page.js("return window.srPageScale")
+        frame = page.js("return window.srFrame")
+        self.border, self.title = frame["border"], frame["title"]
         # The colour of an active window's title bar: most of the pixels of the title row.
-        self.title_row = round(top + self.scale * (BORDER + TITLE / 2))
+        self.title_row = round(top + self.scale * (self.border + self.title / 2))
         row = [image.getpixel((x, self.title_row)) for x in range(round(left), round(left + 100))]
         self.title_colour = max(set(row), key=row.count)
 
@@ -60,13 +61,13 @@ class Window:
 
     def outer(self):
         """The frame's width and height in page pixels."""
-        return (self.scale * (self.size[0] / 15 + 2 * BORDER),
-                self.scale * (self.size[1] / 15 + 3 * BORDER + TITLE))
+        return (self.scale * (self.size[0] / 15 + 2 * self.border),
+                self.scale * (self.size[1] / 15 + 3 * self.border + self.title))
 
     def at(self, x, y):
         """The page position of twips X, Y of the client area."""
-        return (self.left + self.scale * (BORDER + x / 15),
-                self.top + self.scale * (2 * BORDER + TITLE + y / 15))
+        return (self.left + self.scale * (self.border + x / 15),
+                self.top + self.scale * (2 * self.border + self.title + y / 15))
 
     def middle(self, control, view=None):
         """The page position of the middle of CONTROL."""
@@ -119,7 +120,7 @@ def box_open(page, window):
     """Whether a message box is open over WINDOW: the active title bar is then not its own."""
     image = page.screenshot()
     for y in range(image.height):
-        if abs(y - window.title_row) > window.scale * TITLE:
+        if abs(y - window.title_row) > window.scale * window.title:
             row = [image.getpixel((x, y)) for x in range(0, image.width, 8)]
             if row.count(window.title_colour) > 8:
                 return True
