@@ -1,14 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the browser build's start: a bare Qt for WebAssembly program that shows one
-// empty window of the start window's size (6390 x 7485 twips) and nothing else.
+// empty window of the start window's size and nothing else.
+#include "widgets/Twips.h"
+#include "widgets/WindowSizes.h"
+
 #include <QApplication>
 #include <QWidget>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QWidget window;
-    window.setFixedSize(6390 / 15, 7485 / 15);
+    window.setFixedSize(twips(WindowSizes::kStart.width()), twips(WindowSizes::kStart.height()));
     window.showNormal();
     return QApplication::exec();
 }

@@ -16,6 +16,7 @@
 #include "widgets/PictureBox.h"
 #include "widgets/Shape.h"
 #include "widgets/Twips.h"
+#include "widgets/WindowSizes.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -32,8 +33,9 @@ constexpr int kHilfeTop = 2040;
 
 StartWindow::StartWindow(Platform &platform, Navigator &navigator)
     : platform_(platform), navigator_(navigator) {
-    makeFixedWindow(*this, "Form0", QStringLiteral("Schriftliche Additon und Subtraktion"), 6390,
-                    7485, Colors::kFenster, false);
+    makeFixedWindow(*this, "Form0", QStringLiteral("Schriftliche Additon und Subtraktion"),
+                    WindowSizes::kStart.width(), WindowSizes::kStart.height(), Colors::kFenster,
+                    false);
 
     // The easel: legs and cross bar behind the board, the board in its wooden frame, a sponge
     // on the frame and a pencil hanging on a string.

@@ -17,6 +17,7 @@
 #include "widgets/PictureBox.h"
 #include "widgets/Shape.h"
 #include "widgets/Twips.h"
+#include "widgets/WindowSizes.h"
 #include "worksheet/WorksheetPanel.h"
 
 #include <QCloseEvent>
@@ -111,7 +112,7 @@ QRect rasterRect(int nummer) {
 TrainerWindow::TrainerWindow(Modul modul, Platform &platform, Navigator &navigator)
     : modul_(modul), platform_(platform), trainer_(modul, platform, navigator) {
     makeFixedWindow(*this, zeile(modul).name, QString::fromUtf8(zeile(modul).gespeicherterTitel),
-                    7845, zeile(modul).hoehe, Colors::kFenster);
+                    WindowSizes::kTrainerWidth, zeile(modul).hoehe, Colors::kFenster);
 
     buildControls();
     buildCounters();

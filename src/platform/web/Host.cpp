@@ -6,6 +6,7 @@
 #include "platform/NativeKey.h"
 #include "platform/web/HostScript.h"
 #include "widgets/Twips.h"
+#include "widgets/WindowSizes.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -25,10 +26,10 @@ namespace {
 constexpr int kFrameBorder = 4;
 constexpr int kTitleBar = 18;
 
-// The largest window with that frame: the trainers are the widest (7845 twips), the start window
-// the tallest (7485 twips).
-constexpr QSize kLargestWindow(twips(7845) + 2 * kFrameBorder,
-                               twips(7485) + 3 * kFrameBorder + kTitleBar);
+// The largest window with that frame.
+constexpr QSize kLargestWindow(twips(WindowSizes::kLargest.width()) + 2 * kFrameBorder,
+                               twips(WindowSizes::kLargest.height()) + 3 * kFrameBorder +
+                                   kTitleBar);
 
 QString rememberedKeyCode() {
     // KeyboardEvent.code names a key in a short ASCII word ("Digit7", "NumpadEnter").
