@@ -83,10 +83,10 @@ class Window:
         if strokes is None:
             return None
         if self.tiles is None:
-            # The tiles 0..9 (Befehl2 .. Befehl11), inside their frames.
-            self.tiles = [_strokes(self.shot("Befehl%d" % (d + 2), 0.15)) for d in range(10)]
-        fits = [(_distance(strokes[1], tile[1]), d)
-                for d, tile in enumerate(self.tiles) if tile[0] == strokes[0]]
+            # The tiles 0..9, inside their frames.
+            self.tiles = [_strokes(self.shot(tile(d), 0.15)) for d in range(10)]
+        fits = [(_distance(strokes[1], known[1]), d)
+                for d, known in enumerate(self.tiles) if known[0] == strokes[0]]
         if not fits:
             self.page.fail("%s shows a sign that is no digit" % control)
         return min(fits)[1]
@@ -98,6 +98,11 @@ class Window:
         right, bottom = self.at(x + (1 - inset) * width, y + (1 - inset) * height)
         return self.page.screenshot().crop((round(left) + 2, round(top) + 2,
                                             round(right) - 2, round(bottom) - 2))
+
+
+def tile(digit):
+    """The trainer's tile of DIGIT: Befehl2 for the 0 .. Befehl11 for the 9."""
+    return "Befehl%d" % (digit + 2)
 
 
 def shown(page, name, what):
@@ -151,7 +156,8 @@ def _strokes(picture):
         return None
     mask = away.point(lambda v: 255 if v > farthest / 2 else 0)
     mask = mask.crop(mask.getbbox())
-    return _holes(mask), mask.resize((20, 28), Image.BILINEAR).point(lambda v: 255 if v > 127 else 0)
+    shape = mask.resize((20, 28), Image.BILINEAR).point(lambda v: 255 if v > 127 else 0)
+    return _holes(mask), shape
 
 
 def _holes(mask):

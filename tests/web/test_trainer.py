@@ -19,10 +19,6 @@ NUMBERS = (("Bezeichnung1", "Bezeichnung2", "Bezeichnung3"),
            ("Bezeichnung4", "Bezeichnung5", "Bezeichnung6"))
 
 
-def tile(digit):
-    return "Befehl%d" % (digit + 2)
-
-
 def number(trainer, cells):
     digits = [trainer.digit(cell) for cell in cells]
     if None in digits:
@@ -79,7 +75,8 @@ with browser.road() as page:
 
     def drop(column, touch=False):
         def put(digit):
-            page.drag(trainer.middle(tile(digit)), trainer.middle(RESULT[column]), touch=touch)
+            page.drag(trainer.middle(program.tile(digit)), trainer.middle(RESULT[column]),
+                      touch=touch)
         put.dropped = True
         return put
 
