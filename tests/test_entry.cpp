@@ -154,19 +154,25 @@ void EntryTest::browserJudgesADropOnlyOnceItsDragHasEnded() {
     int judged = 0;
     const auto judge = [&judged] { ++judged; };
     QObject field;
-    DropDelivery::dropped(field, judge, System::Linux);
+    DropDelivery desktop(System::Linux);
+    desktop.dropped(field, judge);
     QCOMPARE(judged, 1);
-    DropDelivery::dropped(field, judge, System::Browser);
+    DropDelivery browser(System::Browser);
+    browser.dropped(field, judge);
     QCoreApplication::processEvents();
     QCOMPARE(judged, 1);
-    DropDelivery::dragEnded();
+    browser.dragEnded();
     QCOMPARE(judged, 1);
     QTRY_COMPARE(judged, 2);
+    // A drag that ends without a drop, or a second end, judges nothing again.
+    browser.dragEnded();
+    QCoreApplication::processEvents();
+    QCOMPARE(judged, 2);
     {
         QObject gone;
-        DropDelivery::dropped(gone, judge, System::Browser);
+        browser.dropped(gone, judge);
     }
-    DropDelivery::dragEnded();
+    browser.dragEnded();
     QCoreApplication::processEvents();
     QCOMPARE(judged, 2);
 }

@@ -3,8 +3,8 @@
 
 #include "entry/AnswerField.h"
 
+#include "entry/DigitTile.h"
 #include "entry/TileDrop.h"
-#include "platform/DropDelivery.h"
 
 #include <QMouseEvent>
 
@@ -33,6 +33,7 @@ void AnswerField::dragMoveEvent(QDragMoveEvent *event) {
 
 void AnswerField::dropEvent(QDropEvent *event) {
     if (const auto digit = TileDrop::take(event)) {
-        DropDelivery::dropped(*this, [this, digit = *digit] { Q_EMIT dropped(digit); });
+        DigitTile::deliver(event->source(), *this,
+                           [this, digit = *digit] { Q_EMIT dropped(digit); });
     }
 }

@@ -4,7 +4,6 @@
 #include "entry/DigitTile.h"
 
 #include "entry/TileMime.h"
-#include "platform/DropDelivery.h"
 #include "widgets/Colors.h"
 
 #include <QDrag>
@@ -39,5 +38,13 @@ void DigitTile::mousePressEvent(QMouseEvent *event) {
     drag->setPixmap(outline);
     drag->setHotSpot(event->position().toPoint());
     drag->exec(Qt::CopyAction);
-    DropDelivery::dragEnded();
+    delivery_.dragEnded();
+}
+
+void DigitTile::deliver(QObject *source, QObject &target, std::function<void()> judge) {
+    if (auto *tile = qobject_cast<DigitTile *>(source)) {
+        tile->delivery_.dropped(target, std::move(judge));
+    } else {
+        judge();
+    }
 }

@@ -3,8 +3,8 @@
 
 #include "entry/KeySymbol.h"
 
+#include "entry/DigitTile.h"
 #include "entry/TileDrop.h"
-#include "platform/DropDelivery.h"
 #include "widgets/Colors.h"
 
 #include <QDropEvent>
@@ -25,6 +25,7 @@ void KeySymbol::dragMoveEvent(QDragMoveEvent *event) {
 
 void KeySymbol::dropEvent(QDropEvent *event) {
     if (const auto digit = TileDrop::take(event)) {
-        DropDelivery::dropped(*this, [this, digit = *digit] { Q_EMIT dropped(digit); });
+        DigitTile::deliver(event->source(), *this,
+                           [this, digit = *digit] { Q_EMIT dropped(digit); });
     }
 }

@@ -3,38 +3,27 @@
 
 #include "platform/DropDelivery.h"
 
-#include <QPointer>
 #include <QTimer>
 
-namespace DropDelivery {
+#include <utility>
 
-namespace {
+DropDelivery::DropDelivery(System system) : system_(system) {
+}
 
-// One drag at a time: at most one drop waits for its drag to end.
-struct Pending {
-    QPointer<QObject> context;
-    std::function<void()> judge;
-};
-Pending pending;
-
-} // namespace
-
-void dropped(QObject &context, std::function<void()> judge, System system) {
-    if (system != System::Browser) {
+void DropDelivery::dropped(QObject &context, std::function<void()> judge) {
+    if (system_ != System::Browser) {
         judge();
         return;
     }
-    pending = {&context, std::move(judge)};
+    context_ = &context;
+    judge_ = std::move(judge);
 }
 
-void dragEnded() {
-    if (!pending.judge || pending.context.isNull()) {
-        pending = {};
-        return;
+void DropDelivery::dragEnded() {
+    auto judge = std::exchange(judge_, {});
+    const QPointer<QObject> context = std::exchange(context_, nullptr);
+    if (judge && !context.isNull()) {
+        // Posted, so it runs from the program's own event loop, after the drag's wait has ended.
+        QTimer::singleShot(0, context.data(), std::move(judge));
     }
-    // Posted, so it runs from the program's own event loop, after the drag's wait has ended.
-    QTimer::singleShot(0, pending.context.data(), std::move(pending.judge));
-    pending = {};
 }
-
-} // namespace DropDelivery
