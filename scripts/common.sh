@@ -64,7 +64,9 @@ QT_UNUSED_FLAGS=(
 # Only what the program needs: Core, Gui, Widgets and PrintSupport with the windows platform
 # plugin and the windowsvista style, third-party libraries bundled, linked statically. Windows
 # draws text with its own font engines: no FreeType (nor the offscreen plugin that needs it),
-# no second platform plugin drawing with Direct2D.
+# no second platform plugin drawing with Direct2D (direct2d1_1 off; the direct2d feature itself
+# stays, as Qt 6.4 builds its DirectWrite font engine, which the windows plugin uses, only with
+# it).
 QT_WINDOWS_FLAGS=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
@@ -74,7 +76,7 @@ QT_WINDOWS_FLAGS=(
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_freetype=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_jpeg=OFF -DFEATURE_zstd=OFF
-    -DFEATURE_icu=OFF -DFEATURE_glib=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_icu=OFF -DFEATURE_glib=OFF -DFEATURE_direct2d1_1=OFF
     "${QT_UNUSED_FLAGS[@]}"
     # Debian's source lacks wintab.h; its cross patch would build androiddeployqt.
     -DFEATURE_tabletevent=OFF -DFEATURE_androiddeployqt=OFF
