@@ -8,8 +8,9 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/trainer.sh"
 
 GAME="Zahlfange"
-# Form4's client area (7245 x 5085 twips) in pixels.
-GAME_SIZE="483x339"
+# Form4's client area in pixels.
+place Form4 Form4
+GAME_SIZE="$(px "$PLACE_W")x$(px "$PLACE_H")"
 # The game draws on a grid of its own, not in controls: a cell is 14 x 14 points (280 twips), its
 # text at (280 x column, 280 x row) twips of the client area (src/games/CatchField.cpp); the "+"
 # starts on column 14, row 9 (src/games/NumberCatch.h).
