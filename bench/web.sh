@@ -4,14 +4,15 @@
 # The browser build's figures: what a pupil's device downloads (Brotli and gzip, as the files are
 # served), and the time from page load to the start window drawn in headless Chromium against a
 # bare Qt for WebAssembly program with one window of the same size, with the tab's memory.
-# Needs scripts/web.sh to have built build/web-build/.
+# Needs scripts/web.sh to have built build/web-build/; links the bare program there first.
 #
 #   bench/web.sh [RUNS [WIDTH,HEIGHT]]    the page's size, 1024,768 (an iPad) unless given
 set -euo pipefail
 cd "$(dirname "$0")/.."
 site=build/web-build/site
 bare=build/web-build/bench-site
-[[ -d "$site" && -d "$bare" ]] || { echo "build the browser program first: scripts/web.sh" >&2; exit 1; }
+[[ -d "$site" ]] || { echo "build the browser program first: scripts/web.sh" >&2; exit 1; }
+cmake --build build/web-build --target bench-bare >/dev/null
 
 kib() { cat "$@" | wc -c | awk '{ printf "%.0f KiB", $1 / 1024 }'; }
 # shellcheck disable=SC2046 # the site's file names hold no spaces
