@@ -400,14 +400,20 @@ class Page:
         return result.stdout
 
     def download(self, timeout=TIMEOUT):
-        """The path of the download once it is finished; fails when none is within TIMEOUT."""
+        """The path of the downloaded PDF once it is whole; fails when none is within TIMEOUT."""
         end = time.monotonic() + timeout
         while time.monotonic() < end:
             names = os.listdir(self.downloads)
-            # Chromium writes into a hidden file, WebKit into NAME.wkdownload, until done.
-            finished = [n for n in names if not n.startswith(".") and not n.endswith(".wkdownload")]
+            # Chromium writes into a hidden file or NAME.crdownload and may set an empty NAME
+            # aside first, WebKit writes into NAME.wkdownload: a PDF is whole once it ends with
+            # its end-of-file mark.
+            finished = [n for n in names if not n.startswith(".")
+                        and not n.endswith((".crdownload", ".wkdownload"))]
             if finished and len(finished) == len(names):
-                return os.path.join(self.downloads, finished[0])
+                path = os.path.join(self.downloads, finished[0])
+                with open(path, "rb") as pdf:
+                    if pdf.read().rstrip().endswith(b"%%EOF"):
+                        return path
             time.sleep(0.1)
         self.fail("no download finished within %g s" % timeout)
 
