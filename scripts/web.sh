@@ -6,6 +6,7 @@
 #
 #   scripts/web.sh            ->  build/web/
 #   scripts/web.sh --serve    ->  the same, then served on http://127.0.0.1:8080/ (Ctrl+C ends)
+#   scripts/web.sh --qt-only  ->  only its Qt, into the cache (./test builds it in the background)
 #
 # Uses Debian's Emscripten and a static Qt for WebAssembly built from Debian's own qt6-base
 # source. That Qt is built once (about ten minutes on two cores) and kept in the user's cache
@@ -15,12 +16,13 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$REPO_ROOT"
 
-serve=false
+serve=false qt_only=false
 case "${1:-}" in
 "") ;;
 --serve) serve=true ;;
+--qt-only) qt_only=true ;;
 *)
-    echo "usage: scripts/web.sh [--serve]" >&2
+    echo "usage: scripts/web.sh [--serve | --qt-only]" >&2
     exit 2
     ;;
 esac
@@ -57,6 +59,9 @@ make_emsdk() {
 make_emsdk
 build_static_qt "Qt for WebAssembly" "$QT_PREFIX" "ten minutes" \
     -DCMAKE_TOOLCHAIN_FILE="$QT_WASM_TOOLCHAIN" "${QT_WASM_FLAGS[@]}"
+if $qt_only; then
+    exit 0
+fi
 
 # The program against that Qt, through the web preset, which finds it by a link in build/.
 mkdir -p build

@@ -16,7 +16,8 @@
 # Uses Debian's MinGW-w64 compilers and a static Qt for Windows built from Debian's own qt6-base
 # source. That Qt is built once (about half an hour on two cores) and kept in the user's
 # cache, keyed by its version and our configure flags; later runs build only the program.
-# Installs missing Debian packages first, as ./run and ./test do.
+# Installs missing Debian packages first, as ./run and ./test do. With --qt-only it builds only
+# that Qt (./test builds it in the background).
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$REPO_ROOT"
@@ -43,6 +44,9 @@ build_program() {
 }
 
 build_qt
+if [[ "${1:-}" == --qt-only ]]; then
+    exit 0
+fi
 build_program
 echo "=== build/windows/schriftlich-rechnen.exe ($(du -k build/windows/schriftlich-rechnen.exe | cut -f1) KiB)"
 bash packaging/windows/package.sh build/windows build/windows
