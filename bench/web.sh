@@ -8,10 +8,12 @@
 #
 #   bench/web.sh [RUNS [WIDTH,HEIGHT]]    the page's size, 1024,768 (an iPad) unless given
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/../scripts/common.sh"
+cd "$REPO_ROOT"
 site=build/web-build/site
 bare=build/web-build/bench-site
 [[ -d "$site" ]] || { echo "build the browser program first: scripts/web.sh" >&2; exit 1; }
+export_emscripten_env
 cmake --build build/web-build --target bench-bare >/dev/null
 
 kib() { cat "$@" | wc -c | awk '{ printf "%.0f KiB", $1 / 1024 }'; }

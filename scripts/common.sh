@@ -197,6 +197,15 @@ qt_version() {
     dpkg-query -W -f='${Version}' qt6-base-dev
 }
 
+# What Debian's Emscripten needs around every build for the browser: EMSDK, the folder that
+# scripts/web.sh gives the SDK's layout, beside the Qt caches; Debian's Node modules in
+# NODE_PATH (Emscripten's tools look there when node is not Debian's); Debian's Python (a Python
+# manager's shim in PATH costs a second at each of the thousands of compiler calls).
+export_emscripten_env() {
+    EMSDK="${XDG_CACHE_HOME:-$HOME/.cache}/schriftlich-rechnen/emsdk-$(dpkg-query -W -f='${Version}' emscripten)"
+    export EMSDK NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
+}
+
 # Where a Qt built with the given flags is kept: one folder per target, Qt version and flags.
 # Prints the folder.
 qt_cache_prefix() {

@@ -33,14 +33,9 @@ export_source_date_epoch
 QT_PREFIX="$(qt_cache_prefix wasm "${QT_WASM_FLAGS[@]}")"
 
 # Debian's Emscripten lives in /usr/share/emscripten with its commands in /usr/bin; Qt's toolchain
-# looks for the SDK's layout ($EMSDK/.emscripten, $EMSDK/upstream/emscripten/emcc). This folder of
-# links gives it that layout. Emscripten's own tools look for Debian's Node modules in NODE_PATH
-# when node is not Debian's.
-EMSDK="${QT_PREFIX%/*}/emsdk-$(dpkg-query -W -f='${Version}' emscripten)"
-export EMSDK NODE_PATH=/usr/share/nodejs
-# Debian's Python for Emscripten's tools: a Python manager's shim in PATH costs a second at each
-# of the thousands of compiler calls.
-export EMSDK_PYTHON=/usr/bin/python3
+# looks for the SDK's layout ($EMSDK/.emscripten, $EMSDK/upstream/emscripten/emcc), which this
+# folder of links gives it.
+export_emscripten_env
 make_emsdk() {
     local root="$EMSDK/upstream/emscripten" entry
     [[ -x "$root/emcc" ]] && return 0
