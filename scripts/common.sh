@@ -197,12 +197,16 @@ qt_version() {
     dpkg-query -W -f='${Version}' qt6-base-dev
 }
 
+# Where the builds for the other systems keep what outlives a run: the Qts and Emscripten's
+# SDK layout.
+BUILD_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/schriftlich-rechnen"
+
 # What Debian's Emscripten needs around every build for the browser: EMSDK, the folder that
-# scripts/web.sh gives the SDK's layout, beside the Qt caches; Debian's Node modules in
+# scripts/web.sh gives the SDK's layout, in the build cache; Debian's Node modules in
 # NODE_PATH (Emscripten's tools look there when node is not Debian's); Debian's Python (a Python
 # manager's shim in PATH costs a second at each of the thousands of compiler calls).
 export_emscripten_env() {
-    EMSDK="${XDG_CACHE_HOME:-$HOME/.cache}/schriftlich-rechnen/emsdk-$(dpkg-query -W -f='${Version}' emscripten)"
+    EMSDK="$BUILD_CACHE/emsdk-$(dpkg-query -W -f='${Version}' emscripten)"
     export EMSDK NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
 }
 
@@ -213,7 +217,7 @@ qt_cache_prefix() {
     shift
     version="$(qt_version)"
     key="$(printf '%s\n' "$version" "$@" | sha256sum | cut -c1-12)"
-    echo "${XDG_CACHE_HOME:-$HOME/.cache}/schriftlich-rechnen/qt-${version%%[-+]*}-$target-$key"
+    echo "$BUILD_CACHE/qt-${version%%[-+]*}-$target-$key"
 }
 
 # Says on standard error that STEP of the Qt build LABEL failed, with the first errors in its LOG
