@@ -4,13 +4,17 @@
 #include "platform/Host.h"
 
 #include "platform/NativeKey.h"
+#include "platform/Placement.h"
+#include "platform/QtScreen.h"
 #include "platform/web/HostScript.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowSizes.h"
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QSizeF>
 #include <QWidget>
 
@@ -93,6 +97,10 @@ void attach() {
     }
     rememberKeyCodes();
     QCoreApplication::instance()->installEventFilter(new KeyStamp(QCoreApplication::instance()));
+    // A page turned over or resized: Qt's screen takes the page's new size, and the windows,
+    // which Qt leaves where they stood, are placed on it again.
+    QObject::connect(QGuiApplication::primaryScreen(), &QScreen::geometryChanged,
+                     QCoreApplication::instance(), [] { placeAgain(QtScreen()); });
 }
 
 void showWindow(QWidget &window) {

@@ -17,4 +17,7 @@ void lastKeyCode(char *code, int size);
 void showClosingPage();
 // Returns only once the browser has answered: 1 when it holds the text, else 0.
 int writeClipboardText(const char *text) EM_IMPORT(__asyncjs__writeClipboardText);
+// Returns only once the file has been shared or its download started: how it ended, a
+// SheetOffer::Ended.
+int offerFile(const char *bytes, int size, const char *name) EM_IMPORT(__asyncjs__offerFile);
 }

@@ -19,6 +19,8 @@
 //   srKeyCode           set and read by the program: KeyboardEvent.code of the last key pressed
 //                       or let go.
 //   srFirstDraw         set and read by bench/web/startup.py alone, on the bare program too.
+//   srShared            set and read by tests/web/test_worksheet.py alone: the files its
+//                       stand-in for navigator.share received.
 //
 // The page also hands the program its screen, the element Qt draws into, as
 // Module.qtContainerElements[0].
@@ -130,6 +132,47 @@ mergeInto(LibraryManager.library, {
       } catch (error) {
         return 0;
       }
+    });
+  },
+
+  // Hands a sheet's PDF over and resolves to how that ended (src/platform/SheetOffer.h): to the
+  // system's share sheet where the browser can share files (iPadOS, ChromeOS, Windows), where
+  // "Drucken" is one tap; else, or where sharing is refused, as a download. The bytes are
+  // copied before the first wait, while the program's memory still holds them.
+  __asyncjs__offerFile__deps: ["$Asyncify"],
+  __asyncjs__offerFile: function (bytes, size, name) {
+    const file = new File([HEAPU8.slice(bytes, bytes + size)], UTF8ToString(name),
+                          { type: "application/pdf" });
+    return Asyncify.handleAsync(async function () {
+      if (navigator.canShare && navigator.canShare({ files: [file] })) {
+        try {
+          await navigator.share({ files: [file], title: file.name });
+          return 3;
+        } catch (error) {
+          if (error.name === "AbortError") {
+            return 4;
+          }
+        }
+      }
+      try {
+        const url = URL.createObjectURL(file);
+        const link = document.createElement("a");
+        link.href = url;
+        link.download = file.name;
+        link.style.display = "none";
+        document.body.appendChild(link);
+        link.click();
+        link.remove();
+        // iPadOS Safari shows an error page instead of a download whose URL is revoked in the
+        // task of its click (WebKit bug 211234): the URL lives on for a minute.
+        setTimeout(function () { URL.revokeObjectURL(url); }, 60000);
+      } catch (error) {
+        return 0;
+      }
+      // iPadOS reports itself as a Mac with a touch screen.
+      const apple = /iPad|iPhone|iPod/.test(navigator.userAgent) ||
+        (navigator.platform === "MacIntel" && navigator.maxTouchPoints > 1);
+      return apple ? 2 : 1;
     });
   },
 });
