@@ -56,11 +56,8 @@ from PIL import Image, ImageChops
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.chrome.service import Service as ChromeService
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.actions import interaction
-from selenium.webdriver.common.actions.action_builder import ActionBuilder
-from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.remote.command import Command
 from selenium.webdriver.webkitgtk.service import Service as WebKitGTKService
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -352,44 +349,56 @@ class Page:
             last = box
             time.sleep(0.2)
 
+    # Input goes as W3C WebDriver actions, built here: a source (a pointer or the keyboard) with
+    # its list of actions, each run after the one before.
+
     def pointer(self, touch):
+        """A source for the mouse, or a finger (TOUCH), with no actions yet."""
         if touch:
             self.require("touch")
-        kind = interaction.POINTER_TOUCH if touch else interaction.POINTER_MOUSE
-        return ActionBuilder(self.driver, mouse=PointerInput(kind, "finger" if touch else "mouse"),
-                             duration=0)
+        return {"type": "pointer", "id": "finger" if touch else "mouse",
+                "parameters": {"pointerType": "touch" if touch else "mouse"}, "actions": []}
 
-    def perform(self, what, builder):
+    def perform(self, what, source):
         with self.step(what):
-            builder.perform()
+            self.driver.execute(Command.W3C_ACTIONS, {"actions": [source]})
+
+    @staticmethod
+    def move(x, y):
+        return {"type": "pointerMove", "duration": 0, "x": int(x), "y": int(y),
+                "origin": "viewport"}
+
+    @staticmethod
+    def pause(seconds):
+        return {"type": "pause", "duration": int(seconds * 1000)}
 
     def click(self, x, y, touch=False):
         """A click (or a tap) at X, Y of the page."""
-        actions = self.pointer(touch)
-        pointer = actions.pointer_action
-        pointer.move_to_location(int(x), int(y)).pointer_down().pause(0.05).pointer_up()
-        self.perform("clicking at %d,%d" % (x, y), actions)
+        source = self.pointer(touch)
+        source["actions"] = [self.move(x, y), {"type": "pointerDown", "button": 0},
+                             self.pause(0.05), {"type": "pointerUp", "button": 0}]
+        self.perform("clicking at %d,%d" % (x, y), source)
 
     def drag(self, start, end, steps=10, touch=False):
         """Presses at START, moves to END in STEPS small steps as a hand would, lets go."""
-        actions = self.pointer(touch)
-        pointer = actions.pointer_action
-        pointer.move_to_location(int(start[0]), int(start[1])).pointer_down().pause(0.05)
+        source = self.pointer(touch)
+        source["actions"] = [self.move(*start), {"type": "pointerDown", "button": 0},
+                             self.pause(0.05)]
         for step in range(1, steps + 1):
-            pointer.move_to_location(int(start[0] + (end[0] - start[0]) * step / steps),
-                                     int(start[1] + (end[1] - start[1]) * step / steps)).pause(0.02)
-        pointer.pause(0.05).pointer_up()
-        self.perform("dragging from %s to %s" % (start, end), actions)
+            source["actions"] += [self.move(start[0] + (end[0] - start[0]) * step / steps,
+                                            start[1] + (end[1] - start[1]) * step / steps),
+                                  self.pause(0.02)]
+        source["actions"] += [self.pause(0.05), {"type": "pointerUp", "button": 0}]
+        self.perform("dragging from %s to %s" % (start, end), source)
 
-    def press(self, key, shift=False):
-        """One key (a character, or a selenium Keys name such as Keys.ESCAPE), with Shift held."""
-        actions = ActionChains(self.driver, duration=0)
-        if shift:
-            actions.key_down(Keys.SHIFT)
-        actions.key_down(key).key_up(key)
-        if shift:
-            actions.key_up(Keys.SHIFT)
-        self.perform("pressing %r" % key, actions)
+    def press(self, key, shift=False, control=False):
+        """One key (a character, or a selenium Keys name such as Keys.ESCAPE), with Shift or
+        Control held."""
+        keys = [Keys.SHIFT] * shift + [Keys.CONTROL] * control + [key]
+        source = {"type": "key", "id": "keyboard",
+                  "actions": [{"type": "keyDown", "value": k} for k in keys]
+                  + [{"type": "keyUp", "value": k} for k in reversed(keys)]}
+        self.perform("pressing %r" % key, source)
 
     def clipboard(self):
         """The text on the clipboard, as the system's other programs get it."""

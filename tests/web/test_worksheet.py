@@ -12,7 +12,6 @@ import subprocess
 
 import browser
 import program
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 with browser.road() as page:
@@ -41,7 +40,7 @@ with browser.road() as page:
         trainer.click(button, "Blatt")
         if not program.wait_box(page, trainer):
             page.fail("printing did not ask for the password")
-        ActionChains(page.driver).key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL).perform()
+        page.press("a", control=True)
         page.press("0")
         page.press(Keys.ENTER)
         if not program.wait_box(page, trainer):
