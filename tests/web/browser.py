@@ -1,11 +1,13 @@
 # SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The browser roads' harness: the program's page in Chromium or WebKitGTK on the private X session.
+"""The browser roads' harness: the program's page in Chromium, WebKitGTK or Firefox on the private
+X session.
 
-A road is a Python script run with Debian's /usr/bin/python3 (it has Selenium and PIL) that ctest
-starts with this environment (tests/web/CMakeLists.txt sets it; by hand, set it yourself):
+A road is a Python script run with Debian's /usr/bin/python3 (it has Selenium, websockets and PIL)
+that ctest starts with this environment (tests/web/CMakeLists.txt sets it; by hand, set it
+yourself):
 
-    WEB_ENGINE      chromium or webkit
+    WEB_ENGINE      chromium, webkit or firefox
     WEB_URL_FILE    a file whose first line is the address of the served site (or WEB_URL itself)
     WEB_SITE        the site's folder, for a road that serves it itself (start_server)
     E2E_SESSION     the session file of tests/e2e/session.sh; no other display is ever used
@@ -26,9 +28,11 @@ By hand, with the private X session and the server that ctest's fixtures would s
     E2E_SESSION=/tmp/s/session.env WEB_URL_FILE=/tmp/w/url WEB_SITE=build/web WEB_ENGINE=webkit \
         /usr/bin/python3 tests/web/test_NAME.py
 
-Both browsers run with their windows on the private X server, not headless: there the page
-copies to the X clipboard that xclip reads, and a failure screenshot of the screen shows the
-page even when it answers no more. The page is VIEWPORT CSS pixels, one per screenshot pixel.
+Selenium drives Chromium and WebKitGTK through their WebDriver programs; Firefox, which Debian
+ships without one, is driven over the WebDriver BiDi it speaks itself (firefox.py). The three
+browsers run with their windows on the private X server, not headless: there the page copies to
+the X clipboard that xclip reads, and a failure screenshot of the screen shows the page even
+when it answers no more. The page is VIEWPORT CSS pixels, one per screenshot pixel.
 
 A road that needs what its engine cannot do (CANNOT) ends as skipped (exit 77). A failed check
 calls page.fail(why) (or raises): the road prints "FAIL (road): why", keeps a screenshot in
@@ -60,6 +64,8 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.remote.command import Command
 from selenium.webdriver.webkitgtk.service import Service as WebKitGTKService
 
+import firefox
+
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SKIP = 77  # the roads' SKIP_RETURN_CODE
 VIEWPORT = (1024, 768)
@@ -70,12 +76,13 @@ NAME = os.path.splitext(os.path.basename(sys.argv[0]))[0]
 ARTIFACTS = os.environ.get("E2E_ARTIFACTS") or os.path.join(tempfile.gettempdir(),
                                                             "schriftlich-rechnen-e2e")
 
-# What an engine cannot be made to do here, and why. Both draw WebGL, take mouse drags and keys
+# What an engine cannot be made to do here, and why. All draw WebGL, take mouse drags and keys
 # with Shift, put copied text on the X clipboard, save downloads and reload from their service
 # worker once the server is gone.
 CANNOT = {
     "chromium": {},
     "webkit": {"touch": "WebKitWebDriver turns touch pointer actions into mouse events"},
+    "firefox": {},
 }
 
 
@@ -193,10 +200,13 @@ class Page:
     def start(self):
         with self.step("starting %s" % self.engine, STEP_TIMEOUT * 2):
             started = time.monotonic()
-            start = self.start_chromium if self.engine == "chromium" else self.start_webkit
-            self.driver = start()
+            self.driver = getattr(self, "start_" + self.engine)()
             self.start_seconds = time.monotonic() - started
             self.set_viewport(*VIEWPORT)
+        # Screenshots are read as one pixel per CSS pixel.
+        ratio = self.js("return window.devicePixelRatio")
+        if ratio != 1:
+            self.fail("the page has %s device pixels per CSS pixel, not 1" % ratio)
 
     def start_chromium(self):
         options = webdriver.ChromeOptions()
@@ -243,8 +253,15 @@ class Page:
         self.service.start()
         return webdriver.Remote(self.service.service_url, options=options)
 
+    def start_firefox(self):
+        return firefox.Firefox(self.workdir, self.downloads, self.log, self.env)
+
     def set_viewport(self, width, height):
         """Makes the page WIDTH x HEIGHT CSS pixels, whatever the browser's frame takes."""
+        if self.engine == "firefox":
+            with self.step("setting the viewport to %d x %d" % (width, height)):
+                self.driver.set_viewport(width, height)
+            return
         inner = self.js("return [window.innerWidth, window.innerHeight]")
         rect = self.driver.get_window_rect()
         self.driver.set_window_rect(0, 0, rect["width"] - inner[0] + width,
@@ -349,8 +366,8 @@ class Page:
             last = box
             time.sleep(0.2)
 
-    # Input goes as W3C WebDriver actions, built here: a source (a pointer or the keyboard) with
-    # its list of actions, each run after the one before.
+    # Input goes as W3C WebDriver actions, built here and sent by Selenium or over BiDi: a source
+    # (a pointer or the keyboard) with its list of actions, each run after the one before.
 
     def pointer(self, touch):
         """A source for the mouse, or a finger (TOUCH), with no actions yet."""
@@ -361,7 +378,10 @@ class Page:
 
     def perform(self, what, source):
         with self.step(what):
-            self.driver.execute(Command.W3C_ACTIONS, {"actions": [source]})
+            if self.engine == "firefox":
+                self.driver.perform_actions([source])
+            else:
+                self.driver.execute(Command.W3C_ACTIONS, {"actions": [source]})
 
     @staticmethod
     def move(x, y):
@@ -414,10 +434,10 @@ class Page:
         while time.monotonic() < end:
             names = os.listdir(self.downloads)
             # Chromium writes into a hidden file or NAME.crdownload and may set an empty NAME
-            # aside first, WebKit writes into NAME.wkdownload: a PDF is whole once it ends with
-            # its end-of-file mark.
+            # aside first, WebKit writes into NAME.wkdownload, Firefox into NAME.part beside an
+            # empty NAME: a PDF is whole once it ends with its end-of-file mark.
             finished = [n for n in names if not n.startswith(".")
-                        and not n.endswith((".crdownload", ".wkdownload"))]
+                        and not n.endswith((".crdownload", ".wkdownload", ".part"))]
             if finished and len(finished) == len(names):
                 path = os.path.join(self.downloads, finished[0])
                 with open(path, "rb") as pdf:
@@ -442,7 +462,7 @@ class Page:
             print("screenshot: " + shot, file=sys.stderr)
         if os.path.exists(self.log):
             print("--- browser output", file=sys.stderr)
-            # Chromium complains at length that this machine has no D-Bus.
+            # Chromium and Firefox complain at length that this machine has no D-Bus.
             with open(self.log, errors="replace") as log:
                 lines = [line for line in log
                          if "dbus" not in line.lower() and "d-bus" not in line.lower()]
