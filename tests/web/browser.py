@@ -17,7 +17,7 @@ yourself):
     with road() as page:
         page.load(page.url, "window.srPageScale !== undefined")
         left, top, right, bottom = page.drawn()    # what the program drew on the page
-        page.drag((left + 40, top + 30), (left + 300, top + 200), touch=True)  # skips in WebKit
+        page.drag((left + 40, top + 30), (left + 300, top + 200), pointer="touch")
         page.press("7", shift=True)
         text = page.clipboard()
         path = page.download()
@@ -78,12 +78,37 @@ ARTIFACTS = os.environ.get("E2E_ARTIFACTS") or os.path.join(tempfile.gettempdir(
 
 # What an engine cannot be made to do here, and why. All draw WebGL, take mouse drags and keys
 # with Shift, put copied text on the X clipboard, save downloads and reload from their service
-# worker once the server is gone.
+# worker once the server is gone. A finger or a pen a driver cannot send is dispatched from the
+# page's script instead (Page.gesture).
 CANNOT = {
     "chromium": {},
-    "webkit": {"touch": "WebKitWebDriver turns touch pointer actions into mouse events"},
-    "firefox": {},
+    "webkit": {"touch": "WebKitWebDriver turns touch pointer actions into mouse events",
+               "pen": "WebKitWebDriver turns pen pointer actions into mouse events"},
+    "firefox": {"pen": "Firefox's WebDriver BiDi has no pen pointer moves",
+                "focus": "Firefox never has the keyboard's focus on the private X server "
+                         "(document.hasFocus() stays false, also with focusmanager.testmode) "
+                         "and sends the page no focus events"},
 }
+
+# One pointer event of a finger or a pen at x, y, dispatched where the driver cannot send it
+# (arguments: type, pointer kind, x, y). The browser knows no pointer 7 and refuses to capture
+# it, as the program does for a finger: that alone is left out.
+DISPATCH = """
+    const [type, kind, x, y] = arguments;
+    if (!window.srDispatching) {
+        window.srDispatching = true;
+        for (const name of ["setPointerCapture", "releasePointerCapture"]) {
+            const original = Element.prototype[name];
+            Element.prototype[name] = function (id) {
+                return id === 7 ? undefined : original.call(this, id);
+            };
+        }
+    }
+    const down = type !== "pointerup";
+    document.elementFromPoint(x, y).dispatchEvent(new PointerEvent(type, {
+        bubbles: true, cancelable: true, composed: true, pointerId: 7, pointerType: kind,
+        isPrimary: true, clientX: x, clientY: y, button: type === "pointermove" ? -1 : 0,
+        buttons: down ? 1 : 0, pressure: down ? 0.5 : 0, width: 8, height: 8 }));"""
 
 
 class Failed(Exception):
@@ -164,6 +189,27 @@ def start_server(folder=None):
         os.waitpid(int(pid), 0)
 
     return url, stop
+
+
+def device_site(workdir, platform, touch_points=5):
+    """A copy of WEB_SITE in WORKDIR whose page tells the program it runs on another device: the
+    navigator's PLATFORM ("MacIntel" for an iPad's Safari, "Win32" for Windows) and TOUCH_POINTS,
+    which Qt's wasm plugin reads when it starts. Serve it with start_server()."""
+    folder = os.path.join(workdir, "device-" + platform)
+    shutil.copytree(os.environ["WEB_SITE"], folder)
+    page = os.path.join(folder, "index.html")
+    for packed in (page + ".br", page + ".gz"):
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(packed)
+    with open(page) as html:
+        text = html.read()
+    device = ('<head>\n<script>Object.defineProperty(Navigator.prototype, "platform", '
+              '{ get: function () { return "%s"; } }); Object.defineProperty(Navigator.prototype, '
+              '"maxTouchPoints", { get: function () { return %d; } });</script>'
+              % (platform, touch_points))
+    with open(page, "w") as html:
+        html.write(text.replace("<head>", device, 1))
+    return folder
 
 
 def worksheet_check(function, *args, text=None):
@@ -369,13 +415,6 @@ class Page:
     # Input goes as W3C WebDriver actions, built here and sent by Selenium or over BiDi: a source
     # (a pointer or the keyboard) with its list of actions, each run after the one before.
 
-    def pointer(self, touch):
-        """A source for the mouse, or a finger (TOUCH), with no actions yet."""
-        if touch:
-            self.require("touch")
-        return {"type": "pointer", "id": "finger" if touch else "mouse",
-                "parameters": {"pointerType": "touch" if touch else "mouse"}, "actions": []}
-
     def perform(self, what, source):
         with self.step(what):
             if self.engine == "firefox":
@@ -392,24 +431,54 @@ class Page:
     def pause(seconds):
         return {"type": "pause", "duration": int(seconds * 1000)}
 
-    def click(self, x, y, touch=False):
-        """A click (or a tap) at X, Y of the page."""
-        source = self.pointer(touch)
-        source["actions"] = [self.move(x, y), {"type": "pointerDown", "button": 0},
-                             self.pause(0.05), {"type": "pointerUp", "button": 0}]
-        self.perform("clicking at %d,%d" % (x, y), source)
+    def gesture(self, what, points, kind):
+        """Presses at the first of POINTS, moves through the others, lets go, with the pointer
+        KIND ("mouse", "touch" or "pen"). Where the driver cannot send that kind (CANNOT), the
+        page's script dispatches the pointer events a finger or a pen makes, as a hand would: the
+        program's own forwarding runs on them as on a device's."""
+        if kind != "mouse" and kind in CANNOT[self.engine]:
+            for index, (x, y) in enumerate(points):
+                self.js(DISPATCH, "pointerdown" if index == 0 else
+                        "pointerup" if index == len(points) - 1 else "pointermove",
+                        kind, int(x), int(y))
+                time.sleep(0.05 if index in (0, len(points) - 2) else 0.02)
+            return
+        source = {"type": "pointer", "id": kind, "parameters": {"pointerType": kind},
+                  "actions": [self.move(*points[0]), {"type": "pointerDown", "button": 0},
+                              self.pause(0.05)]}
+        for x, y in points[1:-1]:
+            source["actions"] += [self.move(x, y), self.pause(0.02)]
+        source["actions"] += [self.move(*points[-1]), self.pause(0.05),
+                              {"type": "pointerUp", "button": 0}]
+        self.perform(what, source)
 
-    def drag(self, start, end, steps=10, touch=False):
+    def click(self, x, y, pointer="mouse"):
+        """A click at X, Y of the page; a tap with POINTER "touch" or "pen"."""
+        self.gesture("clicking at %d,%d" % (x, y), [(x, y), (x, y)], pointer)
+
+    def drag(self, start, end, steps=10, pointer="mouse"):
         """Presses at START, moves to END in STEPS small steps as a hand would, lets go."""
-        source = self.pointer(touch)
-        source["actions"] = [self.move(*start), {"type": "pointerDown", "button": 0},
-                             self.pause(0.05)]
-        for step in range(1, steps + 1):
-            source["actions"] += [self.move(start[0] + (end[0] - start[0]) * step / steps,
-                                            start[1] + (end[1] - start[1]) * step / steps),
-                                  self.pause(0.02)]
-        source["actions"] += [self.pause(0.05), {"type": "pointerUp", "button": 0}]
-        self.perform("dragging from %s to %s" % (start, end), source)
+        self.gesture("dragging from %s to %s" % (start, end),
+                     [start] + [(start[0] + (end[0] - start[0]) * step / steps,
+                                 start[1] + (end[1] - start[1]) * step / steps)
+                                for step in range(1, steps + 1)], pointer)
+
+    def wheel(self, x, y, lines):
+        """Turns the mouse wheel over X, Y of the page by LINES (positive: down the page): as
+        pixels where the driver sends a wheel, else dispatched in lines, as Firefox gives a
+        mouse's wheel."""
+        if "wheel" in CANNOT[self.engine]:
+            self.js("""
+                const [x, y, lines] = arguments;
+                document.elementFromPoint(x, y).dispatchEvent(new WheelEvent("wheel", {
+                    bubbles: true, cancelable: true, composed: true, clientX: x, clientY: y,
+                    deltaY: lines, deltaMode: WheelEvent.DOM_DELTA_LINE }));""",
+                    int(x), int(y), lines)
+            return
+        self.perform("turning the wheel at %d,%d" % (x, y), {
+            "type": "wheel", "id": "wheel", "actions": [{
+                "type": "scroll", "x": int(x), "y": int(y), "deltaX": 0, "deltaY": 40 * lines,
+                "duration": 0, "origin": "viewport"}]})
 
     def press(self, key, shift=False, control=False):
         """One key (a character, or a selenium Keys name such as Keys.ESCAPE), with Shift or

@@ -54,6 +54,9 @@ with browser.road() as page:
     if not program.wait_box(page, trainer):
         page.fail("no message said where the sheet went")
     page.press(Keys.ENTER)
+    # A browser that shows its downloads in a bar below the page (WebKit's) makes the page
+    # smaller, and the window is centred on it again.
+    trainer = program.shown(page, "Form1", "the trainer after the download")
     text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True)
     why = browser.worksheet_check("sheet_is_copy", "Schriftliche Addition (Rechenblatt)", "1",
                                   "37", copied, text=text.stdout)

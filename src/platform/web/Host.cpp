@@ -10,7 +10,9 @@
 #include "widgets/Twips.h"
 #include "widgets/WindowSizes.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -88,6 +90,8 @@ void prepare() {
                                        return EM_FALSE;
                                    });
     touchAsMouse();
+    wheelInPlace();
+    keepKeys();
 }
 
 void attach() {
@@ -98,9 +102,17 @@ void attach() {
     rememberKeyCodes();
     QCoreApplication::instance()->installEventFilter(new KeyStamp(QCoreApplication::instance()));
     // A page turned over or resized: Qt's screen takes the page's new size, and the windows,
-    // which Qt leaves where they stood, are placed on it again.
+    // which Qt leaves where they stood, are placed on it again. Each is drawn anew whole: WebKit
+    // clears the canvas with its new size, and Qt would draw only what changed.
     QObject::connect(QGuiApplication::primaryScreen(), &QScreen::geometryChanged,
-                     QCoreApplication::instance(), [] { placeAgain(QtScreen()); });
+                     QCoreApplication::instance(), [] {
+                         placeAgain(QtScreen());
+                         for (QWidget *window : QApplication::topLevelWidgets()) {
+                             if (window->isVisible()) {
+                                 window->update();
+                             }
+                         }
+                     });
 }
 
 void showWindow(QWidget &window) {
@@ -118,6 +130,11 @@ void showWindow(QWidget &window) {
 void boxClosed(QWidget &box) {
     if (QWidget *owner = box.parentWidget(); owner != nullptr && owner->isVisible()) {
         owner->window()->activateWindow();
+        // Qt's wasm plugin activates a window in its next turn of the event loop. What the
+        // program does next may open the next box before that turn (a sheet handed over, then
+        // where it went): that box must find its window active, to stand over it and to give
+        // it back the keys when it closes.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 }
 

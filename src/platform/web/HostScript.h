@@ -12,6 +12,8 @@ extern "C" {
 void scalePage(double scale);
 void announceFrame(int border, int title);
 void touchAsMouse();
+void wheelInPlace();
+void keepKeys();
 void rememberKeyCodes();
 void lastKeyCode(char *code, int size);
 void showClosingPage();

@@ -21,6 +21,8 @@
 //   srFirstDraw         set and read by bench/web/startup.py alone, on the bare program too.
 //   srShared            set and read by tests/web/test_worksheet.py alone: the files its
 //                       stand-in for navigator.share received.
+//   srDispatching       set and read by tests/web/browser.py alone: its page dispatches the
+//                       pointer events of a finger or a pen the driver cannot send.
 //
 // The page also hands the program its screen, the element Qt draws into, as
 // Module.qtContainerElements[0].
@@ -62,14 +64,15 @@ mergeInto(LibraryManager.library, {
     window.srFrame = { border: border, title: title };
   },
 
-  // A finger works as the mouse does: Qt's wasm plugin judges touch positions in page pixels,
-  // which the scaled screen would misplace, and its touch events would reach the tiles only as
-  // synthesized clicks. The first finger's pointer events go on as mouse pointer events (a tap is
-  // a click, a drag a drag); a second finger and the touch events themselves go nowhere.
+  // A finger or a pen works as the mouse does: Qt's wasm plugin takes pointer events of the
+  // mouse alone, judges touch positions in page pixels, which the scaled screen would misplace,
+  // and its touch events would reach the tiles only as synthesized clicks. The first finger's or
+  // the pen's pointer events go on as mouse pointer events (a tap is a click, a drag a drag); a
+  // second finger and the touch events themselves go nowhere.
   touchAsMouse: function () {
     const screen = Module.qtContainerElements[0];
     const forward = function (event) {
-      if (event.pointerType !== "touch") {
+      if (event.pointerType !== "touch" && event.pointerType !== "pen") {
         return;
       }
       event.stopImmediatePropagation();
@@ -97,6 +100,54 @@ mergeInto(LibraryManager.library, {
     for (const type of ["touchstart", "touchmove", "touchend", "touchcancel"]) {
       screen.addEventListener(type, swallow, { capture: true, passive: false });
     }
+  },
+
+  // Qt's wasm plugin places a turn of the wheel by its position less the corner of the canvas,
+  // both in page pixels where the scaled screen's own are meant: the wheel events go on with
+  // their position divided by the page's scale, so the list under the pointer scrolls.
+  wheelInPlace: function () {
+    const screen = Module.qtContainerElements[0];
+    const forwarded = new WeakSet();
+    screen.addEventListener("wheel", function (event) {
+      if (forwarded.has(event)) {
+        return;
+      }
+      event.stopImmediatePropagation();
+      event.preventDefault();
+      const scale = window.srPageScale;
+      const moved = new WheelEvent("wheel", {
+        bubbles: true, cancelable: true, composed: true, clientX: event.clientX / scale,
+        clientY: event.clientY / scale, screenX: event.screenX, screenY: event.screenY,
+        deltaX: event.deltaX, deltaY: event.deltaY, deltaZ: event.deltaZ,
+        deltaMode: event.deltaMode, buttons: event.buttons, ctrlKey: event.ctrlKey,
+        shiftKey: event.shiftKey, altKey: event.altKey, metaKey: event.metaKey });
+      forwarded.add(moved);
+      event.target.dispatchEvent(moved);
+    }, { capture: true, passive: false });
+  },
+
+  // Qt's key listeners sit on its canvas. On a touch screen Qt focuses a hidden input of its own
+  // inside the canvas for the on-screen keyboard, and blurs or removes it again when a box
+  // closes (a removed element takes the focus along without a word), and a tap never focuses
+  // anything (Qt cancels the pointer's default): the focus would fall to the page's body, where
+  // no key reaches the program until the page is reloaded. Whenever the focus has fallen to the
+  // body, after the program let it go or when the program is touched, the canvas takes it back.
+  // (Android's input, outside the screen, keeps it.)
+  keepKeys: function () {
+    const screen = Module.qtContainerElements[0];
+    const focusCanvas = function () {
+      const canvas = screen.querySelector("canvas");
+      if (canvas && (!document.activeElement || document.activeElement === document.body)) {
+        canvas.focus({ preventScroll: true });
+      }
+    };
+    document.addEventListener("focusout", function (event) {
+      if (screen.contains(event.target) && !event.relatedTarget) {
+        setTimeout(focusCanvas, 0);
+      }
+    }, true);
+    new MutationObserver(focusCanvas).observe(screen, { childList: true, subtree: true });
+    screen.addEventListener("pointerdown", focusCanvas, true);
   },
 
   // Qt's wasm plugin hands key presses over without a scan code. The page remembers the code
