@@ -108,7 +108,7 @@ private Q_SLOTS:
         screen.screenGeometry = turned;
         placeAgain(screen);
         QCOMPARE(fresh.frameGeometry().topLeft(), centredOn(turned, fresh));
-        QCOMPARE(box.frameGeometry().center(), fresh.frameGeometry().center());
+        QCOMPARE(box.frameGeometry().topLeft(), centredOn(fresh.frameGeometry(), box));
     }
 
     void controlsStandWhereTheLayoutPutsThem_data() {

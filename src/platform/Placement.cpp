@@ -167,8 +167,10 @@ void placeAgain(const Screen &screen) {
             continue;
         }
         const QWidget *owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+        const QRect over = owner ? owner->frameGeometry() : area;
         QRect outer = box->frameGeometry();
-        outer.moveCenter(owner ? owner->frameGeometry().center() : area.center());
+        outer.moveTopLeft(QPoint(over.x() + (over.width() - outer.width()) / 2,
+                                 over.y() + (over.height() - outer.height()) / 2));
         outer.moveLeft(
             std::max(area.left(), std::min(outer.left(), area.right() - outer.width() + 1)));
         outer.moveTop(

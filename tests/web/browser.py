@@ -464,17 +464,7 @@ class Page:
                                 for step in range(1, steps + 1)], pointer)
 
     def wheel(self, x, y, lines):
-        """Turns the mouse wheel over X, Y of the page by LINES (positive: down the page): as
-        pixels where the driver sends a wheel, else dispatched in lines, as Firefox gives a
-        mouse's wheel."""
-        if "wheel" in CANNOT[self.engine]:
-            self.js("""
-                const [x, y, lines] = arguments;
-                document.elementFromPoint(x, y).dispatchEvent(new WheelEvent("wheel", {
-                    bubbles: true, cancelable: true, composed: true, clientX: x, clientY: y,
-                    deltaY: lines, deltaMode: WheelEvent.DOM_DELTA_LINE }));""",
-                    int(x), int(y), lines)
-            return
+        """Turns the mouse wheel over X, Y of the page by LINES (positive: down the page)."""
         self.perform("turning the wheel at %d,%d" % (x, y), {
             "type": "wheel", "id": "wheel", "actions": [{
                 "type": "scroll", "x": int(x), "y": int(y), "deltaX": 0, "deltaY": 40 * lines,

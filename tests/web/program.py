@@ -91,9 +91,9 @@ class Window:
             self.page.fail("%s shows a sign that is no digit" % control)
         return min(fits)[1]
 
-    def shot(self, control, inset=0.0):
-        """The picture of CONTROL, less INSET of its width and height on each side."""
-        x, y, width, height = self.place(control)
+    def shot(self, control, inset=0.0, view=None):
+        """The picture of CONTROL (in VIEW), less INSET of its width and height on each side."""
+        x, y, width, height = self.place(control, view)
         left, top = self.at(x + inset * width, y + inset * height)
         right, bottom = self.at(x + (1 - inset) * width, y + (1 - inset) * height)
         return self.page.screenshot().crop((round(left) + 2, round(top) + 2,

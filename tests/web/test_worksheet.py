@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A teacher in the browser: the worksheet of the addition trainer copied to the clipboard, where
-another program reads it in the worksheet's layout with every sum right; the task sheet, past the
+"""A teacher in the browser, on a page that scales the windows by 1.45: the worksheet list scrolled
+by the wheel where the pointer is; the worksheet of the addition trainer copied to the clipboard,
+where another program reads it in the worksheet's layout with every sum right; the task sheet, past the
 printer lock, downloaded as a PDF that holds every line of the task half; the solution sheet, where
 the browser can share files (an iPad, a Chromebook), handed to the share sheet as a PDF that holds
 every line of the solution half."""
@@ -9,19 +10,46 @@ every line of the solution half."""
 import base64
 import os
 import subprocess
+import time
 
 import browser
 import program
 from selenium.webdriver.common.keys import Keys
 
 with browser.road() as page:
+    # A page 1.45 times as large as the largest window: the program scales its windows up.
+    page.set_viewport(770, 770)
     page.load(page.url)
     start = program.shown(page, "Form0", "the start window")
     start.click("Bild1")  # "Plus"
     trainer = program.shown(page, "Form1", "the addition trainer")
+    if abs(trainer.scale - 1.45) > 0.01:
+        page.fail("the page is scaled by %g, not by 1.45" % trainer.scale)
     # "Blatt" opens the worksheet view, with "Aufgaben drucken" (Befehl17) and "Kopieren"
     # (Befehl19) on its panel.
     trainer.click("Befehl14")
+
+    # The wheel turned over the list scrolls it down, and back. It is turned near the list's
+    # lower right corner, which the wheel's position taken unscaled would put outside the window.
+    x, y, width, height = trainer.place("Liste5", "Blatt")
+    corner = trainer.at(x + 0.85 * width, y + 0.85 * height)
+
+    def wheel_shows(lines, same):
+        """Whether the list, after the wheel turned LINES over it, shows (or, with SAME false,
+        no longer shows) what it showed before, within 3 s."""
+        page.wheel(*corner, lines)
+        end = time.monotonic() + 3
+        while time.monotonic() < end:
+            if (trainer.shot("Liste5", view="Blatt").tobytes() == listed.tobytes()) == same:
+                return True
+            time.sleep(0.2)
+        return False
+
+    listed = trainer.shot("Liste5", view="Blatt")
+    if not wheel_shows(3, False):
+        page.fail("the wheel over the worksheet list on a page scaled by 1.45 did not scroll it")
+    if not wheel_shows(-3, True):
+        page.fail("the wheel turned back did not scroll the worksheet list back")
 
     trainer.click("Befehl19", "Blatt")
     if not program.wait_box(page, trainer):
