@@ -3,9 +3,9 @@
 # Assembles the browser program's folder SITE from what the file INPUTS names: FILES copied (LICENSE
 # as LICENSE.txt), the exact source of SOURCE_DIR and the notices made from the program's link map
 # in BUILD_DIR, the PAGE with the name of the source archive and the hashes of the program's two
-# files filled in, the service worker made from WORKER with every file's hash, and every file but
-# the pictures and the source also as FILE.br (Brotli) and FILE.gz (gzip), for servers that send
-# them as they are.
+# files filled in, the service worker made from WORKER with every file's hash, the web servers'
+# SERVER_FILES, and every file but the pictures, the source and the servers' files also as FILE.br
+# (Brotli) and FILE.gz (gzip), for servers that send them as they are.
 include(${INPUTS})
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE})
@@ -15,6 +15,7 @@ execute_process(COMMAND bash ${SOURCE_DIR}/scripts/source-archive.sh ${SITE}
 execute_process(COMMAND bash ${SOURCE_DIR}/packaging/notices/notices.sh web
     ${BUILD_DIR}/schriftlich-rechnen.map ${BUILD_DIR} ${SOURCE_ARCHIVE} ${commit}
   OUTPUT_FILE ${SITE}/THIRD-PARTY-NOTICES.txt COMMAND_ERROR_IS_FATAL ANY)
+file(COPY ${SERVER_FILES} DESTINATION ${SITE})
 
 # The base64 form of the bytes that HEX spells, as the browser reads a hash in an integrity
 # attribute: three bytes (six hex digits) give four characters, "=" stands for each byte the
