@@ -172,15 +172,16 @@ def kill_descendants():
 ctypes.CDLL(None, use_errno=True).prctl(36, 1, 0, 0, 0)
 
 
-def start_server(folder=None):
-    """Serves FOLDER (default WEB_SITE) on a port of its own; returns (url, stop). For a road
-    that must see the site go away (offline), which the fixture's server must not. The server
-    goes on in a process of its own, which this one adopts (above) and so can wait for; its
-    errors go to the road's."""
+def start_server(folder=None, headers=()):
+    """Serves FOLDER (default WEB_SITE) on a port of its own, with HEADERS ("NAME: VALUE") in
+    every answer; returns (url, stop). For a road that must see the site go away (offline) or
+    change, which the fixture's server must not. The server goes on in a process of its own,
+    which this one adopts (above) and so can wait for; its errors go to the road's."""
     folder = folder or os.environ["WEB_SITE"]
     serve = os.path.join(REPO, "scripts", "web-serve.py")
+    options = [option for header in headers for option in ("--header", header)]
     started = subprocess.run([sys.executable, serve, folder, "--port", "0",
-                              "--background", "/dev/stderr"],
+                              "--background", "/dev/stderr", *options],
                              stdout=subprocess.PIPE, text=True, check=True).stdout
     url, pid = started.split()
 
