@@ -22,6 +22,7 @@
 Q_DECLARE_METATYPE(Modul)
 Q_DECLARE_METATYPE(WorksheetText::Blatt)
 Q_DECLARE_METATYPE(Printer::Outcome)
+Q_DECLARE_METATYPE(Clipboard::Outcome)
 Q_DECLARE_METATYPE(Dialogs::Icon)
 Q_DECLARE_METATYPE(Printer::Outcome::Kind)
 Q_DECLARE_METATYPE(SpoolerOutcome::Step)
@@ -434,17 +435,33 @@ private Q_SLOTS:
                                 "gesetzt werden!)\r\r"));
     }
 
+    // Trying again can help where the clipboard refused, never where a browser offers none to
+    // a page not served over https.
+    void refusedClipboardIsReportedAsNotCopied_data() {
+        QTest::addColumn<Clipboard::Outcome>("outcome");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("refused") << Clipboard::Outcome::Refused
+                                 << QStringLiteral("Bitte noch einmal versuchen.");
+        QTest::newRow("not offered without https")
+            << Clipboard::Outcome::NotOffered
+            << QStringLiteral("Der Browser gibt die Ablage nur Seiten, die über https geladen "
+                              "sind. Bitte die Seite mit https:// öffnen (die IT der Schule kann "
+                              "das einrichten) oder das Blatt drucken.");
+    }
     void refusedClipboardIsReportedAsNotCopied() {
+        QFETCH(Clipboard::Outcome, outcome);
+        QFETCH(QString, advice);
         Bench bench;
-        bench.clipboard.refuse = true;
+        bench.clipboard.outcome = outcome;
         bench.output.kopieren(bench.lines);
+        QVERIFY(bench.clipboard.texts.isEmpty());
         QCOMPARE(bench.dialogs.count(), 1);
         const FakeDialogs::Shown &told = bench.dialogs.last();
         QCOMPARE(told.title, QStringLiteral("Zwischenablage"));
         QCOMPARE(told.icon, Dialogs::Icon::Critical);
         QCOMPARE(told.text, QStringLiteral("Die Rechenaufgaben und die Lösungen konnten nicht in "
-                                           "die Ablage kopiert werden.\rBitte noch einmal "
-                                           "versuchen.\r\r"));
+                                           "die Ablage kopiert werden.\r") +
+                                advice + QStringLiteral("\r\r"));
     }
 
     void pagesKeepEveryLineOfTheSheet_data() {
@@ -660,7 +677,7 @@ private Q_SLOTS:
         QtClipboard clipboard;
         Bench bench;
         const QString text = WorksheetText::ablageText(bench.lines, Modul::Addition);
-        QVERIFY(clipboard.setText(text));
+        QCOMPARE(clipboard.setText(text), Clipboard::Outcome::Copied);
         QCOMPARE(QGuiApplication::clipboard()->text(), text);
     }
 };

@@ -146,9 +146,20 @@ void WorksheetOutput::drucken(const QStringList &lines, WorksheetText::Blatt bla
 
 void WorksheetOutput::kopieren(const QStringList &lines) {
     const QString titel = QStringLiteral("Zwischenablage");
-    if (!clipboard_.setText(WorksheetText::ablageText(lines, modul_))) {
-        dialogs_.message(QStringLiteral("Die Rechenaufgaben und die Lösungen konnten nicht in die "
-                                        "Ablage kopiert werden.\rBitte noch einmal versuchen.\r\r"),
+    const QString nicht = QStringLiteral("Die Rechenaufgaben und die Lösungen konnten nicht in die "
+                                         "Ablage kopiert werden.\r");
+    switch (clipboard_.setText(WorksheetText::ablageText(lines, modul_))) {
+    case Clipboard::Outcome::Copied:
+        break;
+    case Clipboard::Outcome::Refused:
+        dialogs_.message(nicht + QStringLiteral("Bitte noch einmal versuchen.\r\r"), titel,
+                         Dialogs::Buttons::Ok, Dialogs::Answer::Ok, Dialogs::Icon::Critical);
+        return;
+    case Clipboard::Outcome::NotOffered:
+        dialogs_.message(nicht + QStringLiteral("Der Browser gibt die Ablage nur Seiten, die über "
+                                                "https geladen sind. Bitte die Seite mit "
+                                                "https:// öffnen (die IT der Schule kann das "
+                                                "einrichten) oder das Blatt drucken.\r\r"),
                          titel, Dialogs::Buttons::Ok, Dialogs::Answer::Ok, Dialogs::Icon::Critical);
         return;
     }

@@ -192,11 +192,10 @@ def start_server(folder=None, headers=()):
     return url, stop
 
 
-def device_site(workdir, platform, touch_points=5):
-    """A copy of WEB_SITE in WORKDIR whose page tells the program it runs on another device: the
-    navigator's PLATFORM ("MacIntel" for an iPad's Safari, "Win32" for Windows) and TOUCH_POINTS,
-    which Qt's wasm plugin reads when it starts. Serve it with start_server()."""
-    folder = os.path.join(workdir, "device-" + platform)
+def site_with(workdir, name, script):
+    """A copy of WEB_SITE in WORKDIR/NAME whose page runs SCRIPT before anything else: a device or
+    a browser the road stands in for. Serve it with start_server()."""
+    folder = os.path.join(workdir, name)
     shutil.copytree(os.environ["WEB_SITE"], folder)
     page = os.path.join(folder, "index.html")
     for packed in (page + ".br", page + ".gz"):
@@ -204,13 +203,19 @@ def device_site(workdir, platform, touch_points=5):
             os.remove(packed)
     with open(page) as html:
         text = html.read()
-    device = ('<head>\n<script>Object.defineProperty(Navigator.prototype, "platform", '
-              '{ get: function () { return "%s"; } }); Object.defineProperty(Navigator.prototype, '
-              '"maxTouchPoints", { get: function () { return %d; } });</script>'
-              % (platform, touch_points))
     with open(page, "w") as html:
-        html.write(text.replace("<head>", device, 1))
+        html.write(text.replace("<head>", "<head>\n<script>%s</script>" % script, 1))
     return folder
+
+
+def device_site(workdir, platform, touch_points=5):
+    """site_with() for a device whose navigator reports PLATFORM ("MacIntel" for an iPad's Safari,
+    "Win32" for Windows) and TOUCH_POINTS, which Qt's wasm plugin reads when it starts."""
+    return site_with(workdir, "device-" + platform,
+                     'Object.defineProperty(Navigator.prototype, "platform", { get: function () '
+                     '{ return "%s"; } }); Object.defineProperty(Navigator.prototype, '
+                     '"maxTouchPoints", { get: function () { return %d; } });'
+                     % (platform, touch_points))
 
 
 def worksheet_check(function, *args, text=None):

@@ -170,13 +170,17 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // Resolves to 1 once the browser holds the text, 0 where it refused or has no clipboard to
-  // give. The program waits for the answer (Asyncify): Emscripten counts every import named
-  // __asyncjs__* among ASYNCIFY_IMPORTS, where a list of our own would replace the one that
-  // Qt's link options set.
+  // Resolves to 1 once the browser holds the text, 0 where it refused, 2 where it offers this
+  // page no clipboard at all (one not served over https or from the machine itself). The
+  // program waits for the answer (Asyncify): Emscripten counts every import named __asyncjs__*
+  // among ASYNCIFY_IMPORTS, where a list of our own would replace the one that Qt's link
+  // options set.
   __asyncjs__writeClipboardText__deps: ["$Asyncify"],
   __asyncjs__writeClipboardText: function (text) {
     return Asyncify.handleAsync(async function () {
+      if (!window.isSecureContext || !navigator.clipboard) {
+        return 2;
+      }
       try {
         await navigator.clipboard.writeText(UTF8ToString(text));
         return 1;
