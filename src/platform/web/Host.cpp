@@ -10,7 +10,6 @@
 #include "widgets/Twips.h"
 #include "widgets/WindowSizes.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFont>
@@ -102,17 +101,9 @@ void attach() {
     rememberKeyCodes();
     QCoreApplication::instance()->installEventFilter(new KeyStamp(QCoreApplication::instance()));
     // A page turned over or resized: Qt's screen takes the page's new size, and the windows,
-    // which Qt leaves where they stood, are placed on it again. Each is drawn anew whole: WebKit
-    // clears the canvas with its new size, and Qt would draw only what changed.
+    // which Qt leaves where they stood, are placed on it again.
     QObject::connect(QGuiApplication::primaryScreen(), &QScreen::geometryChanged,
-                     QCoreApplication::instance(), [] {
-                         placeAgain(QtScreen());
-                         for (QWidget *window : QApplication::topLevelWidgets()) {
-                             if (window->isVisible()) {
-                                 window->update();
-                             }
-                         }
-                     });
+                     QCoreApplication::instance(), [] { placeAgain(QtScreen()); });
 }
 
 void showWindow(QWidget &window) {

@@ -31,8 +31,11 @@ mergeInto(LibraryManager.library, {
   // The page is the program's screen, scaled up where it is larger than the largest window. Qt's
   // wasm plugin takes CSS pixels for its own (it does not follow QT_SCALE_FACTOR with the
   // pointer), so the screen element is made `scale` times smaller and a CSS transform stretches
-  // it over the page; the device pixel ratio Qt reads grows by the same factor, so the windows are
-  // drawn at the resolution they are shown at. Pointer events give positions in the element's own
+  // it over the page; the device pixel ratio Qt reads grows by the same factor, rounded up to a
+  // whole number, so the windows are drawn at least at the resolution they are shown at. (Qt 6.4
+  // copies what changed in a window to the screen in whole device pixels: at a fractional ratio
+  // the edges of each copied piece fall a pixel short, and after the ratio changed, with the page
+  // turned over, whole labels stayed blank.) Pointer events give positions in the element's own
   // coordinates (offsetX), which the transform does not disturb; the size Qt reads of its canvas
   // is made the canvas's own size too, where the browser would give the stretched one.
   scalePage: function (scale) {
@@ -50,7 +53,7 @@ mergeInto(LibraryManager.library, {
       };
     }
     window.srPageScale = scale;
-    const ratio = window.srDevicePixelRatio * scale;
+    const ratio = Math.ceil(window.srDevicePixelRatio * scale - 0.01);
     Object.defineProperty(window, "devicePixelRatio", { configurable: true, get: function () { return ratio; } });
     screen.style.width = Math.ceil(window.innerWidth / scale) + "px";
     screen.style.height = Math.ceil(window.innerHeight / scale) + "px";
