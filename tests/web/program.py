@@ -131,6 +131,24 @@ def shown(page, name, what):
     return window
 
 
+def addition_trainer(page):
+    """Loads the page, and "Plus" on the start window opens the addition trainer."""
+    page.load(page.url)
+    shown(page, "Form0", "the start window").click("Bild1")
+    return shown(page, "Form1", "the addition trainer")
+
+
+def changes(picture, before, seconds=2.0):
+    """Whether PICTURE() (a function that takes a picture) differs from BEFORE within
+    SECONDS."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if picture().tobytes() != before.tobytes():
+            return True
+        time.sleep(0.2)
+    return False
+
+
 def box_open(page, window):
     """Whether a message box is open over WINDOW: the active title bar is then not its own."""
     image = page.screenshot()

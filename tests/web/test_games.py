@@ -18,40 +18,24 @@ ONES = "Bezeichnung13"
 CELL, COLUMN, ROW = 280, 14, 9
 
 
-def same(one, other):
-    return one.tobytes() == other.tobytes()
-
-
 def cell(game, column, row):
     left, top = game.at(column * CELL, row * CELL)
     right, bottom = game.at((column + 1) * CELL, (row + 1) * CELL)
     return game.page.screenshot().crop((round(left), round(top), round(right), round(bottom)))
 
 
-def changes(what, before, seconds=2.0):
-    """Whether WHAT() differs from BEFORE within SECONDS."""
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if not same(what(), before):
-            return True
-        time.sleep(0.2)
-    return False
-
-
 with browser.road() as page:
-    page.load(page.url)
-    program.shown(page, "Form0", "the start window").click("Bild1")  # "Plus"
-    trainer = program.shown(page, "Form1", "the addition trainer")
+    trainer = program.addition_trainer(page)
     right = (trainer.digit("Bezeichnung3") + trainer.digit("Bezeichnung6")) % 10
     hidden = trainer.shot("Bezeichnung26")
     for point in range(1, 51):
-        if point == 50 and not same(trainer.shot("Bezeichnung26"), hidden):
+        if point == 50 and trainer.shot("Bezeichnung26").tobytes() != hidden.tobytes():
             page.fail("the number-catch offer was shown before the 50th point")
         page.drag(trainer.middle(program.tile(right)), trainer.middle(ONES))
         time.sleep(0.3)
         if point == 1 and trainer.digit(ONES) != right:
             page.fail("the right ones digit %d was not taken" % right)
-    if not changes(lambda: trainer.shot("Bezeichnung26"), hidden):
+    if not program.changes(lambda: trainer.shot("Bezeichnung26"), hidden):
         page.fail("the 50th point did not show the number-catch offer")
     if program.box_open(page, trainer):
         page.fail("dropping the right digit again brought a box")
@@ -63,21 +47,21 @@ with browser.road() as page:
     game = program.shown(page, "Form4", "the number-catch game")
     # The timer scatters the digits anew on every tick, at most 5 s apart.
     field = game.shot("Spielfeld")
-    if not changes(lambda: game.shot("Spielfeld"), field, 6.0):
+    if not program.changes(lambda: game.shot("Spielfeld"), field, 6.0):
         page.fail("the game's timer scatters no digits")
     beside = cell(game, COLUMN + 1, ROW)
     game.click("Bild4", pointer="touch")  # "nach rechts"
-    if not changes(lambda: cell(game, COLUMN + 1, ROW), beside):
+    if not program.changes(lambda: cell(game, COLUMN + 1, ROW), beside):
         page.fail("a finger on \"nach rechts\" did not draw the \"+\" one column further")
     moved = cell(game, COLUMN + 1, ROW)
     page.press(Keys.LEFT)
-    if not changes(lambda: cell(game, COLUMN + 1, ROW), moved):
+    if not program.changes(lambda: cell(game, COLUMN + 1, ROW), moved):
         page.fail("the cursor key Left did not take the \"+\" back")
     # A finger on the speed bar's left arrow ("schnell") makes it tick faster.
     x, y, width, height = game.place("HBildlauf1")
     bar = game.shot("HBildlauf1")
     page.click(*game.at(x + height / 2, y + height / 2), pointer="touch")
-    if not changes(lambda: game.shot("HBildlauf1"), bar):
+    if not program.changes(lambda: game.shot("HBildlauf1"), bar):
         page.fail("a finger on the speed bar's arrow \"schnell\" did not move it")
 
     page.press(Keys.ESCAPE)

@@ -35,19 +35,8 @@ def colours(picture):
     return tuple(c for _, c in sorted(picture.getcolors(picture.width * picture.height))[-2:])
 
 
-def changed(what, before, seconds=2.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if what().tobytes() != before.tobytes():
-            return True
-        time.sleep(0.2)
-    return False
-
-
 with browser.road() as page:
-    page.load(page.url)
-    program.shown(page, "Form0", "the start window").click("Bild1")  # "Plus"
-    trainer = program.shown(page, "Form1", "the addition trainer")
+    trainer = program.addition_trainer(page)
     # The offer's place: empty, then, from the 50th point on, the number-catch game's offer in
     # colours of its own, and after the 19th task the memory game's in others.
     seen, shown = {colours(trainer.shot(OFFER))}, None
@@ -74,7 +63,7 @@ with browser.road() as page:
     for card in ("Bezeichnung1", "Bezeichnung10"):
         back = memory.shot(card)
         memory.click(card, pointer="touch")
-        if not changed(lambda: memory.shot(card), back):
+        if not program.changes(lambda: memory.shot(card), back):
             page.fail("the card %s tapped with a finger did not turn over" % card)
     memory.click("Befehl1", pointer="touch")  # "ENDE"
     if not program.wait_box(page, memory):
