@@ -3,10 +3,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The browser build's figures: what a pupil's device downloads (Brotli and gzip, as the files are
 # served), and the time from page load to the start window drawn in headless Chromium against a
-# bare Qt for WebAssembly program with one window of the same size, with the tab's memory.
-# Needs scripts/web.sh to have built build/web-build/; links the bare program there first.
+# bare Qt for WebAssembly program with one window of the same size, with the tab's memory, on
+# each page size in turn. Needs scripts/web.sh to have built build/web-build/; links the bare
+# program there first.
 #
-#   bench/web.sh [RUNS [WIDTH,HEIGHT]]    the page's size, 1024,768 (an iPad) unless given
+#   bench/web.sh [RUNS [WIDTH,HEIGHT ...]]   page sizes: an iPad across and upright, 1024,700
+#                                            and 768,950, unless given
 set -euo pipefail
 source "$(dirname "$0")/../scripts/common.sh"
 cd "$REPO_ROOT"
@@ -37,4 +39,4 @@ serve "$site"
 program_url=$url
 serve "$bare"
 bare_url=$url
-/usr/bin/python3 bench/web/startup.py "$program_url" "$bare_url" "${1:-7}" "${2:-1024,768}"
+/usr/bin/python3 bench/web/startup.py "$program_url" "$bare_url" "${1:-7}" "${@:2}"

@@ -29,13 +29,15 @@ WEB_PACKAGES=(cmake ninja-build qt6-base-dev qt6-translations-l10n emscripten dp
 # Ghostscript to read what Wine's printer driver spools, icoutils and xmllint to read the
 # manifest in its resources, unzip to open its packages and openssl for a throw-away signing
 # certificate; the browser build with Chromium and WebKitGTK (the engine of Safari) and their
-# WebDriver servers, driven from Debian's Python with Selenium, and PIL to read their screenshots;
-# reuse to check that every file names its licence.
+# WebDriver servers, driven from Debian's Python with Selenium, and Firefox ESR, driven over the
+# WebDriver BiDi it speaks itself with websockets, and PIL to read their screenshots; reuse to
+# check that every file names its licence.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth x11-utils x11-xkb-utils xdotool openbox xclip
     cups printer-driver-cups-pdf poppler-utils imagemagick strace clang-format
     desktop-file-utils appstream dpkg-dev lintian libqt6svg6 libx11-dev libxdamage-dev
     "${WINDOWS_PACKAGES[@]}" wine wine64 ghostscript icoutils libxml2-utils unzip openssl
-    "${WEB_PACKAGES[@]}" chromium chromium-driver webkit2gtk-driver python3-selenium python3-pil reuse)
+    "${WEB_PACKAGES[@]}" chromium chromium-driver webkit2gtk-driver firefox-esr python3-selenium
+    python3-websockets python3-pil reuse)
 
 # The two Qts built from Debian's qt6-base source, by their configure flags and toolchain files
 # (the Windows one is ours, in cmake/). The notices of each build print them, so that its Qt can

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Serves a folder of static files on 127.0.0.1, for trying the browser build and for its tests.
 
-    web-serve.py FOLDER [--port N] [--background LOG]     (N = 0: any free port)
+    web-serve.py FOLDER [--port N] [--background LOG] [--header "NAME: VALUE" ...]
+                                                         (N = 0: any free port)
 
 Once the server listens, the address goes to standard output as one line, e.g.
 http://127.0.0.1:8080/. With --background the server then goes on in a process of its own, with
@@ -12,8 +13,9 @@ caller that has read the line can use the server at once and end it by that ID. 
 beside its precompressed copies (FILE.br, FILE.gz) is sent in the smallest encoding the browser
 accepts; the type always follows FILE's own name, so the browser compiles FILE.wasm while it
 streams in. Every answer must be revalidated (a rebuilt program is seen at the next reload; the
-service worker keeps its own copy for offline use). Nothing outside FOLDER is served, and a
-folder is never listed. Only the server's own errors are logged.
+service worker keeps its own copy for offline use). Each --header goes with every answer, e.g.
+a Content-Security-Policy to try the page under. Nothing outside FOLDER is served, and a folder
+is never listed. Only the server's own errors are logged.
 """
 
 import argparse
@@ -130,6 +132,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_header("ETag", tag)
             self.send_header("Last-Modified", email.utils.formatdate(stat.st_mtime, usegmt=True))
             self.send_header("X-Content-Type-Options", "nosniff")
+            for header in self.server.headers:
+                self.send_header(*header)
             if not fresh:
                 self.send_header("Content-Length", str(stat.st_size))
             self.end_headers()
@@ -152,7 +156,12 @@ def main():
     parser.add_argument("--port", type=int, default=8080, help="0 picks a free port")
     parser.add_argument("--background", metavar="LOG",
                         help="serve in a process of its own, its output in LOG")
+    parser.add_argument("--header", action="append", default=[], metavar="'NAME: VALUE'",
+                        help="send this header with every answer")
     args = parser.parse_args()
+    headers = [tuple(part.strip() for part in header.split(":", 1)) for header in args.header]
+    if any(len(header) != 2 for header in headers):
+        parser.error("a header is NAME: VALUE")
     root = os.path.realpath(args.folder)
     if not os.path.isdir(root):
         parser.error("no such folder: " + args.folder)
@@ -161,6 +170,7 @@ def main():
     except OSError as error:
         sys.exit("web-serve: cannot serve on port %d: %s" % (args.port, error.strerror))
     server.root = root
+    server.headers = headers
     url = "http://127.0.0.1:%d/" % server.server_address[1]
     if args.background:
         log = open(args.background, "ab")

@@ -441,7 +441,7 @@ private Q_SLOTS:
         click(&w, QStringLiteral("Befehl14"));
         program.fakes.printer.outcome = {static_cast<Printer::Outcome::Kind>(std::max(outcome, 0)),
                                          QStringLiteral("/nowhere")};
-        program.fakes.clipboard.refuse = true;
+        program.fakes.clipboard.outcome = Clipboard::Outcome::Refused;
         program.fakes.dialogs.answerNext(Answer::Yes);
         program.fakes.dialogs.clear();
         const QStringList before = w.trainer().liste1() + w.trainer().liste2();

@@ -551,7 +551,8 @@ void Pupil::scriptDialogs() {
                               K::Cancelled, K::Unreachable, K::NotPrepared};
     run_->fakes.printer.outcome = {kinds[roll(static_cast<int>(std::size(kinds)))],
                                    QStringLiteral("Test")};
-    run_->fakes.clipboard.refuse = chance(0.25);
+    run_->fakes.clipboard.outcome =
+        chance(0.25) ? Clipboard::Outcome::Refused : Clipboard::Outcome::Copied;
     run_->fakes.clock.seconds = (run_->fakes.clock.seconds + roll(3)) % 86400;
 }
 

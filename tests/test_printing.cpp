@@ -4,6 +4,7 @@
 #include "fakes/FakeClock.h"
 #include "fakes/TestPlatform.h"
 #include "platform/Paging.h"
+#include "platform/SheetOffer.h"
 #include "platform/SpoolerOutcome.h"
 #include "platform/desktop/QtClipboard.h"
 #include "platform/desktop/QtPrinter.h"
@@ -21,6 +22,7 @@
 Q_DECLARE_METATYPE(Modul)
 Q_DECLARE_METATYPE(WorksheetText::Blatt)
 Q_DECLARE_METATYPE(Printer::Outcome)
+Q_DECLARE_METATYPE(Clipboard::Outcome)
 Q_DECLARE_METATYPE(Dialogs::Icon)
 Q_DECLARE_METATYPE(Printer::Outcome::Kind)
 Q_DECLARE_METATYPE(SpoolerOutcome::Step)
@@ -312,13 +314,44 @@ private Q_SLOTS:
             << QStringLiteral("Das Lösungsblatt konnte nicht zum Drucken vorbereitet werden.\rDie "
                               "Druckdatei konnte nicht gespeichert werden in:\r/tmp\r\r")
             << Dialogs::Icon::Critical;
-        // The browser prints nothing itself: it downloads the sheet, which is printed from there.
+        // The browser prints nothing itself: it hands the sheet over as a PDF file, with the
+        // number its script answers with saying how that ended.
+        const auto handedOver = [](SheetOffer::Ended ended) {
+            return SheetOffer::outcome(static_cast<int>(ended), QStringLiteral("Lösungsblatt.pdf"));
+        };
         QTest::newRow("downloaded in the browser")
-            << Printer::Outcome{Kind::Downloaded, QStringLiteral("Lösungsblatt.pdf")}
+            << handedOver(SheetOffer::Ended::Downloaded)
             << QStringLiteral("Das Lösungsblatt wird als PDF-Datei „Lösungsblatt.pdf“ "
                               "heruntergeladen.\rZum Drucken die Datei in den Downloads des "
                               "Browsers öffnen.\r\r")
             << Dialogs::Icon::None;
+        // An iPad keeps downloads in the Files app; a home-screen app has no downloads list.
+        QTest::newRow("downloaded on an iPad")
+            << handedOver(SheetOffer::Ended::DownloadedToFiles)
+            << QStringLiteral("Das Lösungsblatt wird als PDF-Datei „Lösungsblatt.pdf“ "
+                              "heruntergeladen.\rZum Drucken die Datei in der App „Dateien“ unter "
+                              "„Downloads“ öffnen.\r\r")
+            << Dialogs::Icon::None;
+        QTest::newRow("taken by the share sheet")
+            << handedOver(SheetOffer::Ended::Shared)
+            << QStringLiteral("Das Lösungsblatt wurde als PDF-Datei „Lösungsblatt.pdf“ "
+                              "geteilt.\r\r")
+            << Dialogs::Icon::None;
+        QTest::newRow("share sheet closed by the teacher")
+            << handedOver(SheetOffer::Ended::ShareCancelled)
+            << QStringLiteral("Das Drucken wurde abgebrochen.\rDas Lösungsblatt wurde nicht "
+                              "gedruckt.\r\r")
+            << Dialogs::Icon::None;
+        // Never "heruntergeladen" for what did not arrive, whatever the script answered.
+        for (const int refused : {static_cast<int>(SheetOffer::Ended::Refused), 7}) {
+            QTest::addRow("refused by the browser (%d)", refused)
+                << SheetOffer::outcome(refused, QStringLiteral("Lösungsblatt.pdf"))
+                << QStringLiteral("Das Lösungsblatt konnte nicht als PDF-Datei „Lösungsblatt.pdf“ "
+                                  "heruntergeladen werden: Der Browser hat es abgelehnt.\rBitte "
+                                  "in den Einstellungen des Browsers Downloads für diese Seite "
+                                  "erlauben.\r\r")
+                << Dialogs::Icon::Critical;
+        }
     }
     void printOutcomeIsReportedHonestly() {
         QFETCH(Printer::Outcome, outcome);
@@ -402,17 +435,33 @@ private Q_SLOTS:
                                 "gesetzt werden!)\r\r"));
     }
 
+    // Trying again can help where the clipboard refused, never where a browser offers none to
+    // a page not served over https.
+    void refusedClipboardIsReportedAsNotCopied_data() {
+        QTest::addColumn<Clipboard::Outcome>("outcome");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("refused") << Clipboard::Outcome::Refused
+                                 << QStringLiteral("Bitte noch einmal versuchen.");
+        QTest::newRow("not offered without https")
+            << Clipboard::Outcome::NotOffered
+            << QStringLiteral("Der Browser gibt die Ablage nur Seiten, die über https geladen "
+                              "sind. Bitte die Seite mit https:// öffnen (die IT der Schule kann "
+                              "das einrichten) oder das Blatt drucken.");
+    }
     void refusedClipboardIsReportedAsNotCopied() {
+        QFETCH(Clipboard::Outcome, outcome);
+        QFETCH(QString, advice);
         Bench bench;
-        bench.clipboard.refuse = true;
+        bench.clipboard.outcome = outcome;
         bench.output.kopieren(bench.lines);
+        QVERIFY(bench.clipboard.texts.isEmpty());
         QCOMPARE(bench.dialogs.count(), 1);
         const FakeDialogs::Shown &told = bench.dialogs.last();
         QCOMPARE(told.title, QStringLiteral("Zwischenablage"));
         QCOMPARE(told.icon, Dialogs::Icon::Critical);
         QCOMPARE(told.text, QStringLiteral("Die Rechenaufgaben und die Lösungen konnten nicht in "
-                                           "die Ablage kopiert werden.\rBitte noch einmal "
-                                           "versuchen.\r\r"));
+                                           "die Ablage kopiert werden.\r") +
+                                advice + QStringLiteral("\r\r"));
     }
 
     void pagesKeepEveryLineOfTheSheet_data() {
@@ -628,7 +677,7 @@ private Q_SLOTS:
         QtClipboard clipboard;
         Bench bench;
         const QString text = WorksheetText::ablageText(bench.lines, Modul::Addition);
-        QVERIFY(clipboard.setText(text));
+        QCOMPARE(clipboard.setText(text), Clipboard::Outcome::Copied);
         QCOMPARE(QGuiApplication::clipboard()->text(), text);
     }
 };

@@ -5,9 +5,11 @@
 #include "fakes/FakeNavigator.h"
 #include "fakes/LayoutCheck.h"
 #include "fakes/TestPlatform.h"
+#include "platform/Placement.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -84,15 +86,29 @@ private Q_SLOTS:
         QVERIFY(!form->windowIcon().isNull());
     }
 
-    void windowIsCentredOnTheScreenWhenCreated_data() { FakeScreen::addAreaRows(); }
-    void windowIsCentredOnTheScreenWhenCreated() {
+    // Centred when made, and again when the screen turns over (a tablet's page): the window by
+    // the same rule, its box over the window's middle.
+    void windowIsCentredOnTheScreenWhenCreatedAndTurned_data() { FakeScreen::addAreaRows(); }
+    void windowIsCentredOnTheScreenWhenCreatedAndTurned() {
         QFETCH(QRect, area);
+        const auto centredOn = [](const QRect &on, const QWidget &window) {
+            const QSize outer = window.frameGeometry().size();
+            return QPoint(on.x() + (on.width() - outer.width()) / 2,
+                          on.y() + (on.height() - outer.height()) / 2);
+        };
         screen.screenGeometry = area;
         StartWindow fresh(fakes.platform, navigator);
         fresh.show(); // where it stands once shown, in its frame
-        const QRect outer = fresh.frameGeometry();
-        QCOMPARE(outer.topLeft(), QPoint(area.x() + (area.width() - outer.width()) / 2,
-                                         area.y() + (area.height() - outer.height()) / 2));
+        QCOMPARE(fresh.frameGeometry().topLeft(), centredOn(area, fresh));
+
+        QDialog box(&fresh);
+        box.resize(300, 120);
+        box.show();
+        const QRect turned(area.topLeft(), area.size().transposed());
+        screen.screenGeometry = turned;
+        placeAgain(screen);
+        QCOMPARE(fresh.frameGeometry().topLeft(), centredOn(turned, fresh));
+        QCOMPARE(box.frameGeometry().topLeft(), centredOn(fresh.frameGeometry(), box));
     }
 
     void controlsStandWhereTheLayoutPutsThem_data() {

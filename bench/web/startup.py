@@ -3,10 +3,11 @@
 """Page load to the first window drawn, and the tab's memory, in headless Chromium: the program
 against the bare Qt program of bench-site/, alternating, each run in a fresh profile.
 
-    /usr/bin/python3 bench/web/startup.py PROGRAM_URL BARE_URL [RUNS [WIDTH,HEIGHT]]
+    /usr/bin/python3 bench/web/startup.py PROGRAM_URL BARE_URL [RUNS [WIDTH,HEIGHT ...]]
 
-The page is WIDTH x HEIGHT (default 1024,768); the program scales its windows to fill it, the
-bare program does not, so at 531,529 both show a window of the same size. Qt's wasm compositor
+Each run loads both on every page size given, in turn (default: an iPad held across, 1024,700,
+and upright, 768,950, each with Safari's bars); the program scales its windows to fill the page,
+the bare program does not, so at 531,529 both show a window of the same size. Qt's wasm compositor
 puts windows on the page with WebGL draw calls: the time of the first one, from the start of the
 navigation (performance.now() in the page), is when the first window is drawn. Prints the median
 and the spread of each, and the ratio.
@@ -86,19 +87,23 @@ def one_run(url, size):
 def main():
     program, bare = sys.argv[1], sys.argv[2]
     runs = int(sys.argv[3]) if len(sys.argv) > 3 else 7
-    size = sys.argv[4] if len(sys.argv) > 4 else "1024,768"
-    results = {"program": [], "bare": []}
+    sizes = sys.argv[4:] or ["1024,700", "768,950"]
+    results = {(size, name): [] for size in sizes for name in ("program", "bare")}
     for _ in range(runs):
-        for name, url in (("program", program), ("bare", bare)):
-            results[name].append(one_run(url, size))
-    for name, values in results.items():
-        times = sorted(t for t, _ in values)
-        print("%-8s first window %.0f ms (median of %d, %.0f..%.0f), tab %.1f MiB"
-              % (name, 1000 * statistics.median(times), runs, 1000 * times[0], 1000 * times[-1],
-                 statistics.median(m for _, m in values)))
-    ratio = statistics.median(t for t, _ in results["program"]) / statistics.median(
-        t for t, _ in results["bare"])
-    print("ratio    %.2f (goal: at most 1.2)" % ratio)
+        for size in sizes:
+            for name, url in (("program", program), ("bare", bare)):
+                results[(size, name)].append(one_run(url, size))
+    for size in sizes:
+        print("page %s:" % size.replace(",", " x "))
+        for name in ("program", "bare"):
+            values = results[(size, name)]
+            times = sorted(t for t, _ in values)
+            print("  %-8s first window %.0f ms (median of %d, %.0f..%.0f), tab %.1f MiB"
+                  % (name, 1000 * statistics.median(times), runs, 1000 * times[0],
+                     1000 * times[-1], statistics.median(m for _, m in values)))
+        ratio = statistics.median(t for t, _ in results[(size, "program")]) / statistics.median(
+            t for t, _ in results[(size, "bare")])
+        print("  ratio    %.2f (goal: at most 1.2)" % ratio)
 
 
 if __name__ == "__main__":

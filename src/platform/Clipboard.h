@@ -7,7 +7,12 @@
 
 class Clipboard {
 public:
+    // How putting a text on the clipboard ended. A browser gives its clipboard only to pages
+    // served over https (or from the machine itself): on any other page it is never offered,
+    // and trying again cannot help.
+    enum class Outcome { Copied, Refused, NotOffered };
+
     virtual ~Clipboard() = default;
-    // Clears the clipboard and puts the plain text on it; false when the clipboard refused it.
-    virtual bool setText(const QString &text) = 0;
+    // Clears the clipboard and puts the plain text on it.
+    virtual Outcome setText(const QString &text) = 0;
 };

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 #if QT_CONFIG(xcb)
 #include <chrono>
 #include <cstdlib>
@@ -19,6 +21,9 @@
 #endif
 
 namespace {
+
+// The divisor a window was placed by, kept on it for placing it again.
+constexpr char kTopDivisor[] = "placedByTopDivisor";
 
 // The frame as the window last had it: a window hidden again keeps what it knew.
 QMargins drawnFrame(const QWidget &window) {
@@ -132,6 +137,7 @@ QMargins frameOf(QWidget &window) {
 } // namespace
 
 void placeOnScreen(QWidget &window, const Screen &screen, int topDivisor) {
+    window.setProperty(kTopDivisor, topDivisor);
     const QMargins frame = frameOf(window);
     const QSize outer = window.size().grownBy(frame);
     const QRect area = screen.geometry();
@@ -144,4 +150,31 @@ void placeOnScreen(QWidget &window, const Screen &screen, int topDivisor) {
         corner += QPoint(frame.left(), frame.top());
     }
     window.move(corner);
+}
+
+void placeAgain(const Screen &screen) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (const QVariant divisor = window->property(kTopDivisor);
+            window->isVisible() && divisor.isValid()) {
+            placeOnScreen(*window, screen, divisor.toInt());
+        }
+    }
+    // The boxes after their windows: each over the middle of its own, wholly on the screen.
+    const QRect area = screen.geometry();
+    for (QWidget *box : windows) {
+        if (!box->isVisible() || box->property(kTopDivisor).isValid()) {
+            continue;
+        }
+        const QWidget *owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+        const QRect over = owner ? owner->frameGeometry() : area;
+        QRect outer = box->frameGeometry();
+        outer.moveTopLeft(QPoint(over.x() + (over.width() - outer.width()) / 2,
+                                 over.y() + (over.height() - outer.height()) / 2));
+        outer.moveLeft(
+            std::max(area.left(), std::min(outer.left(), area.right() - outer.width() + 1)));
+        outer.moveTop(
+            std::max(area.top(), std::min(outer.top(), area.bottom() - outer.height() + 1)));
+        box->move(outer.topLeft());
+    }
 }

@@ -22,7 +22,9 @@ public:
         // stopped it (a file-name dialog of a printer that prints to a file). Unreachable: a
         // default printer is set but cannot be opened. NotPrepared: the sheet could not be made
         // ready for the print system, so no printer was ever asked. Downloaded: the browser took
-        // the sheet as a PDF download, to be printed from there.
+        // the sheet as a PDF download, to be printed from there (DownloadedToFiles: on an iPad,
+        // into the Files app). Shared: the system's share sheet took it. Refused: the browser
+        // took it neither way.
         enum class Kind {
             Printed,
             SavedToFile,
@@ -30,7 +32,10 @@ public:
             Cancelled,
             Unreachable,
             NotPrepared,
-            Downloaded
+            Downloaded,
+            DownloadedToFiles,
+            Shared,
+            Refused
         };
         // What the system had to print on; without a default printer the document goes to a file.
         enum class Printers { Default, NoDefault, None };

@@ -36,6 +36,13 @@ QString keinDrucker(Printer::Outcome::Printers printers) {
 
 QString nichtGedruckt(const QString &name, const Printer::Outcome &outcome) {
     using Kind = Printer::Outcome::Kind;
+    if (outcome.kind == Kind::Refused) {
+        // The browser would neither share nor download: trying again changes nothing.
+        return QStringLiteral("Das %1 konnte nicht als PDF-Datei „%2“ heruntergeladen werden: "
+                              "Der Browser hat es abgelehnt.\rBitte in den Einstellungen des "
+                              "Browsers Downloads für diese Seite erlauben.\r\r")
+            .arg(name, outcome.where);
+    }
     if (outcome.kind == Kind::NotPrepared) {
         // No printer was asked: checking it would not help.
         return QStringLiteral("Das %1 konnte nicht zum Drucken vorbereitet werden.\rDie "
@@ -105,11 +112,20 @@ void WorksheetOutput::drucken(const QStringList &lines, WorksheetText::Blatt bla
                         titel);
         break;
     case Printer::Outcome::Kind::Downloaded:
-        dialogs_.inform(QStringLiteral("Das %1 wird als PDF-Datei „%2“ heruntergeladen.\rZum "
-                                       "Drucken die Datei in den Downloads des Browsers "
-                                       "öffnen.\r\r")
-                            .arg(name, outcome.where),
-                        titel);
+    case Printer::Outcome::Kind::DownloadedToFiles:
+        dialogs_.inform(
+            QStringLiteral("Das %1 wird als PDF-Datei „%2“ heruntergeladen.\rZum Drucken die Datei "
+                           "%3 öffnen.\r\r")
+                .arg(name, outcome.where,
+                     outcome.kind == Printer::Outcome::Kind::Downloaded
+                         ? QStringLiteral("in den Downloads des Browsers")
+                         : QStringLiteral("in der App „Dateien“ unter „Downloads“")),
+            titel);
+        break;
+    case Printer::Outcome::Kind::Shared:
+        dialogs_.inform(
+            QStringLiteral("Das %1 wurde als PDF-Datei „%2“ geteilt.\r\r").arg(name, outcome.where),
+            titel);
         break;
     case Printer::Outcome::Kind::Cancelled:
         // The teacher stopped it: nothing is wrong with a printer.
@@ -121,6 +137,7 @@ void WorksheetOutput::drucken(const QStringList &lines, WorksheetText::Blatt bla
     case Printer::Outcome::Kind::Failed:
     case Printer::Outcome::Kind::Unreachable:
     case Printer::Outcome::Kind::NotPrepared:
+    case Printer::Outcome::Kind::Refused:
         dialogs_.message(nichtGedruckt(name, outcome), titel, Dialogs::Buttons::Ok,
                          Dialogs::Answer::Ok, Dialogs::Icon::Critical);
         break;
@@ -129,9 +146,20 @@ void WorksheetOutput::drucken(const QStringList &lines, WorksheetText::Blatt bla
 
 void WorksheetOutput::kopieren(const QStringList &lines) {
     const QString titel = QStringLiteral("Zwischenablage");
-    if (!clipboard_.setText(WorksheetText::ablageText(lines, modul_))) {
-        dialogs_.message(QStringLiteral("Die Rechenaufgaben und die Lösungen konnten nicht in die "
-                                        "Ablage kopiert werden.\rBitte noch einmal versuchen.\r\r"),
+    const QString nicht = QStringLiteral("Die Rechenaufgaben und die Lösungen konnten nicht in die "
+                                         "Ablage kopiert werden.\r");
+    switch (clipboard_.setText(WorksheetText::ablageText(lines, modul_))) {
+    case Clipboard::Outcome::Copied:
+        break;
+    case Clipboard::Outcome::Refused:
+        dialogs_.message(nicht + QStringLiteral("Bitte noch einmal versuchen.\r\r"), titel,
+                         Dialogs::Buttons::Ok, Dialogs::Answer::Ok, Dialogs::Icon::Critical);
+        return;
+    case Clipboard::Outcome::NotOffered:
+        dialogs_.message(nicht + QStringLiteral("Der Browser gibt die Ablage nur Seiten, die über "
+                                                "https geladen sind. Bitte die Seite mit "
+                                                "https:// öffnen (die IT der Schule kann das "
+                                                "einrichten) oder das Blatt drucken.\r\r"),
                          titel, Dialogs::Buttons::Ok, Dialogs::Answer::Ok, Dialogs::Icon::Critical);
         return;
     }

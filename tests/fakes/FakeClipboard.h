@@ -7,17 +7,16 @@
 
 #include <QStringList>
 
-// Keeps every text put on it, unless a test tells it to refuse.
+// Keeps every text put on it, unless a test tells it how to refuse.
 class FakeClipboard : public Clipboard {
 public:
-    bool setText(const QString &text) override {
-        if (refuse) {
-            return false;
+    Outcome setText(const QString &text) override {
+        if (outcome == Outcome::Copied) {
+            texts.append(text);
         }
-        texts.append(text);
-        return true;
+        return outcome;
     }
 
     QStringList texts;
-    bool refuse = false;
+    Outcome outcome = Outcome::Copied;
 };

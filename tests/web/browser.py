@@ -1,11 +1,13 @@
 # SPDX-FileCopyrightText: 2026 Schriftlich-rechnen-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The browser roads' harness: the program's page in Chromium or WebKitGTK on the private X session.
+"""The browser roads' harness: the program's page in Chromium, WebKitGTK or Firefox on the private
+X session.
 
-A road is a Python script run with Debian's /usr/bin/python3 (it has Selenium and PIL) that ctest
-starts with this environment (tests/web/CMakeLists.txt sets it; by hand, set it yourself):
+A road is a Python script run with Debian's /usr/bin/python3 (it has Selenium, websockets and PIL)
+that ctest starts with this environment (tests/web/CMakeLists.txt sets it; by hand, set it
+yourself):
 
-    WEB_ENGINE      chromium or webkit
+    WEB_ENGINE      chromium, webkit or firefox
     WEB_URL_FILE    a file whose first line is the address of the served site (or WEB_URL itself)
     WEB_SITE        the site's folder, for a road that serves it itself (start_server)
     E2E_SESSION     the session file of tests/e2e/session.sh; no other display is ever used
@@ -15,7 +17,7 @@ starts with this environment (tests/web/CMakeLists.txt sets it; by hand, set it 
     with road() as page:
         page.load(page.url, "window.srPageScale !== undefined")
         left, top, right, bottom = page.drawn()    # what the program drew on the page
-        page.drag((left + 40, top + 30), (left + 300, top + 200), touch=True)  # skips in WebKit
+        page.drag((left + 40, top + 30), (left + 300, top + 200), pointer="touch")
         page.press("7", shift=True)
         text = page.clipboard()
         path = page.download()
@@ -26,9 +28,11 @@ By hand, with the private X session and the server that ctest's fixtures would s
     E2E_SESSION=/tmp/s/session.env WEB_URL_FILE=/tmp/w/url WEB_SITE=build/web WEB_ENGINE=webkit \
         /usr/bin/python3 tests/web/test_NAME.py
 
-Both browsers run with their windows on the private X server, not headless: there the page
-copies to the X clipboard that xclip reads, and a failure screenshot of the screen shows the
-page even when it answers no more. The page is VIEWPORT CSS pixels, one per screenshot pixel.
+Selenium drives Chromium and WebKitGTK through their WebDriver programs; Firefox, which Debian
+ships without one, is driven over the WebDriver BiDi it speaks itself (firefox.py). The three
+browsers run with their windows on the private X server, not headless: there the page copies to
+the X clipboard that xclip reads, and a failure screenshot of the screen shows the page even
+when it answers no more. The page is VIEWPORT CSS pixels, one per screenshot pixel.
 
 A road that needs what its engine cannot do (CANNOT) ends as skipped (exit 77). A failed check
 calls page.fail(why) (or raises): the road prints "FAIL (road): why", keeps a screenshot in
@@ -56,12 +60,11 @@ from PIL import Image, ImageChops
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.chrome.service import Service as ChromeService
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.actions import interaction
-from selenium.webdriver.common.actions.action_builder import ActionBuilder
-from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.remote.command import Command
 from selenium.webdriver.webkitgtk.service import Service as WebKitGTKService
+
+import firefox
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SKIP = 77  # the roads' SKIP_RETURN_CODE
@@ -73,13 +76,39 @@ NAME = os.path.splitext(os.path.basename(sys.argv[0]))[0]
 ARTIFACTS = os.environ.get("E2E_ARTIFACTS") or os.path.join(tempfile.gettempdir(),
                                                             "schriftlich-rechnen-e2e")
 
-# What an engine cannot be made to do here, and why. Both draw WebGL, take mouse drags and keys
+# What an engine cannot be made to do here, and why. All draw WebGL, take mouse drags and keys
 # with Shift, put copied text on the X clipboard, save downloads and reload from their service
-# worker once the server is gone.
+# worker once the server is gone. A finger or a pen a driver cannot send is dispatched from the
+# page's script instead (Page.gesture).
 CANNOT = {
     "chromium": {},
-    "webkit": {"touch": "WebKitWebDriver turns touch pointer actions into mouse events"},
+    "webkit": {"touch": "WebKitWebDriver turns touch pointer actions into mouse events",
+               "pen": "WebKitWebDriver turns pen pointer actions into mouse events"},
+    "firefox": {"pen": "Firefox's WebDriver BiDi has no pen pointer moves",
+                "focus": "Firefox never has the keyboard's focus on the private X server "
+                         "(document.hasFocus() stays false, also with focusmanager.testmode) "
+                         "and sends the page no focus events"},
 }
+
+# One pointer event of a finger or a pen at x, y, dispatched where the driver cannot send it
+# (arguments: type, pointer kind, x, y). The browser knows no pointer 7 and refuses to capture
+# it, as the program does for a finger: that alone is left out.
+DISPATCH = """
+    const [type, kind, x, y] = arguments;
+    if (!window.srDispatching) {
+        window.srDispatching = true;
+        for (const name of ["setPointerCapture", "releasePointerCapture"]) {
+            const original = Element.prototype[name];
+            Element.prototype[name] = function (id) {
+                return id === 7 ? undefined : original.call(this, id);
+            };
+        }
+    }
+    const down = type !== "pointerup";
+    document.elementFromPoint(x, y).dispatchEvent(new PointerEvent(type, {
+        bubbles: true, cancelable: true, composed: true, pointerId: 7, pointerType: kind,
+        isPrimary: true, clientX: x, clientY: y, button: type === "pointermove" ? -1 : 0,
+        buttons: down ? 1 : 0, pressure: down ? 0.5 : 0, width: 8, height: 8 }));"""
 
 
 class Failed(Exception):
@@ -143,15 +172,16 @@ def kill_descendants():
 ctypes.CDLL(None, use_errno=True).prctl(36, 1, 0, 0, 0)
 
 
-def start_server(folder=None):
-    """Serves FOLDER (default WEB_SITE) on a port of its own; returns (url, stop). For a road
-    that must see the site go away (offline), which the fixture's server must not. The server
-    goes on in a process of its own, which this one adopts (above) and so can wait for; its
-    errors go to the road's."""
+def start_server(folder=None, headers=()):
+    """Serves FOLDER (default WEB_SITE) on a port of its own, with HEADERS ("NAME: VALUE") in
+    every answer; returns (url, stop). For a road that must see the site go away (offline) or
+    change, which the fixture's server must not. The server goes on in a process of its own,
+    which this one adopts (above) and so can wait for; its errors go to the road's."""
     folder = folder or os.environ["WEB_SITE"]
     serve = os.path.join(REPO, "scripts", "web-serve.py")
+    options = [option for header in headers for option in ("--header", header)]
     started = subprocess.run([sys.executable, serve, folder, "--port", "0",
-                              "--background", "/dev/stderr"],
+                              "--background", "/dev/stderr", *options],
                              stdout=subprocess.PIPE, text=True, check=True).stdout
     url, pid = started.split()
 
@@ -160,6 +190,32 @@ def start_server(folder=None):
         os.waitpid(int(pid), 0)
 
     return url, stop
+
+
+def site_with(workdir, name, script):
+    """A copy of WEB_SITE in WORKDIR/NAME whose page runs SCRIPT before anything else: a device or
+    a browser the road stands in for. Serve it with start_server()."""
+    folder = os.path.join(workdir, name)
+    shutil.copytree(os.environ["WEB_SITE"], folder)
+    page = os.path.join(folder, "index.html")
+    for packed in (page + ".br", page + ".gz"):
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(packed)
+    with open(page) as html:
+        text = html.read()
+    with open(page, "w") as html:
+        html.write(text.replace("<head>", "<head>\n<script>%s</script>" % script, 1))
+    return folder
+
+
+def device_site(workdir, platform, touch_points=5):
+    """site_with() for a device whose navigator reports PLATFORM ("MacIntel" for an iPad's Safari,
+    "Win32" for Windows) and TOUCH_POINTS, which Qt's wasm plugin reads when it starts."""
+    return site_with(workdir, "device-" + platform,
+                     'Object.defineProperty(Navigator.prototype, "platform", { get: function () '
+                     '{ return "%s"; } }); Object.defineProperty(Navigator.prototype, '
+                     '"maxTouchPoints", { get: function () { return %d; } });'
+                     % (platform, touch_points))
 
 
 def worksheet_check(function, *args, text=None):
@@ -196,10 +252,13 @@ class Page:
     def start(self):
         with self.step("starting %s" % self.engine, STEP_TIMEOUT * 2):
             started = time.monotonic()
-            start = self.start_chromium if self.engine == "chromium" else self.start_webkit
-            self.driver = start()
+            self.driver = getattr(self, "start_" + self.engine)()
             self.start_seconds = time.monotonic() - started
             self.set_viewport(*VIEWPORT)
+        # Screenshots are read as one pixel per CSS pixel.
+        ratio = self.js("return window.devicePixelRatio")
+        if ratio != 1:
+            self.fail("the page has %s device pixels per CSS pixel, not 1" % ratio)
 
     def start_chromium(self):
         options = webdriver.ChromeOptions()
@@ -246,8 +305,15 @@ class Page:
         self.service.start()
         return webdriver.Remote(self.service.service_url, options=options)
 
+    def start_firefox(self):
+        return firefox.Firefox(self.workdir, self.downloads, self.log, self.env)
+
     def set_viewport(self, width, height):
         """Makes the page WIDTH x HEIGHT CSS pixels, whatever the browser's frame takes."""
+        if self.engine == "firefox":
+            with self.step("setting the viewport to %d x %d" % (width, height)):
+                self.driver.set_viewport(width, height)
+            return
         inner = self.js("return [window.innerWidth, window.innerHeight]")
         rect = self.driver.get_window_rect()
         self.driver.set_window_rect(0, 0, rect["width"] - inner[0] + width,
@@ -352,44 +418,72 @@ class Page:
             last = box
             time.sleep(0.2)
 
-    def pointer(self, touch):
-        if touch:
-            self.require("touch")
-        kind = interaction.POINTER_TOUCH if touch else interaction.POINTER_MOUSE
-        return ActionBuilder(self.driver, mouse=PointerInput(kind, "finger" if touch else "mouse"),
-                             duration=0)
+    # Input goes as W3C WebDriver actions, built here and sent by Selenium or over BiDi: a source
+    # (a pointer or the keyboard) with its list of actions, each run after the one before.
 
-    def perform(self, what, builder):
+    def perform(self, what, source):
         with self.step(what):
-            builder.perform()
+            if self.engine == "firefox":
+                self.driver.perform_actions([source])
+            else:
+                self.driver.execute(Command.W3C_ACTIONS, {"actions": [source]})
 
-    def click(self, x, y, touch=False):
-        """A click (or a tap) at X, Y of the page."""
-        actions = self.pointer(touch)
-        pointer = actions.pointer_action
-        pointer.move_to_location(int(x), int(y)).pointer_down().pause(0.05).pointer_up()
-        self.perform("clicking at %d,%d" % (x, y), actions)
+    @staticmethod
+    def move(x, y):
+        return {"type": "pointerMove", "duration": 0, "x": int(x), "y": int(y),
+                "origin": "viewport"}
 
-    def drag(self, start, end, steps=10, touch=False):
+    @staticmethod
+    def pause(seconds):
+        return {"type": "pause", "duration": int(seconds * 1000)}
+
+    def gesture(self, what, points, kind):
+        """Presses at the first of POINTS, moves through the others, lets go, with the pointer
+        KIND ("mouse", "touch" or "pen"). Where the driver cannot send that kind (CANNOT), the
+        page's script dispatches the pointer events a finger or a pen makes, as a hand would: the
+        program's own forwarding runs on them as on a device's."""
+        if kind != "mouse" and kind in CANNOT[self.engine]:
+            for index, (x, y) in enumerate(points):
+                self.js(DISPATCH, "pointerdown" if index == 0 else
+                        "pointerup" if index == len(points) - 1 else "pointermove",
+                        kind, int(x), int(y))
+                time.sleep(0.05 if index in (0, len(points) - 2) else 0.02)
+            return
+        source = {"type": "pointer", "id": kind, "parameters": {"pointerType": kind},
+                  "actions": [self.move(*points[0]), {"type": "pointerDown", "button": 0},
+                              self.pause(0.05)]}
+        for x, y in points[1:-1]:
+            source["actions"] += [self.move(x, y), self.pause(0.02)]
+        source["actions"] += [self.move(*points[-1]), self.pause(0.05),
+                              {"type": "pointerUp", "button": 0}]
+        self.perform(what, source)
+
+    def click(self, x, y, pointer="mouse"):
+        """A click at X, Y of the page; a tap with POINTER "touch" or "pen"."""
+        self.gesture("clicking at %d,%d" % (x, y), [(x, y), (x, y)], pointer)
+
+    def drag(self, start, end, steps=10, pointer="mouse"):
         """Presses at START, moves to END in STEPS small steps as a hand would, lets go."""
-        actions = self.pointer(touch)
-        pointer = actions.pointer_action
-        pointer.move_to_location(int(start[0]), int(start[1])).pointer_down().pause(0.05)
-        for step in range(1, steps + 1):
-            pointer.move_to_location(int(start[0] + (end[0] - start[0]) * step / steps),
-                                     int(start[1] + (end[1] - start[1]) * step / steps)).pause(0.02)
-        pointer.pause(0.05).pointer_up()
-        self.perform("dragging from %s to %s" % (start, end), actions)
+        self.gesture("dragging from %s to %s" % (start, end),
+                     [start] + [(start[0] + (end[0] - start[0]) * step / steps,
+                                 start[1] + (end[1] - start[1]) * step / steps)
+                                for step in range(1, steps + 1)], pointer)
 
-    def press(self, key, shift=False):
-        """One key (a character, or a selenium Keys name such as Keys.ESCAPE), with Shift held."""
-        actions = ActionChains(self.driver, duration=0)
-        if shift:
-            actions.key_down(Keys.SHIFT)
-        actions.key_down(key).key_up(key)
-        if shift:
-            actions.key_up(Keys.SHIFT)
-        self.perform("pressing %r" % key, actions)
+    def wheel(self, x, y, lines):
+        """Turns the mouse wheel over X, Y of the page by LINES (positive: down the page)."""
+        self.perform("turning the wheel at %d,%d" % (x, y), {
+            "type": "wheel", "id": "wheel", "actions": [{
+                "type": "scroll", "x": int(x), "y": int(y), "deltaX": 0, "deltaY": 40 * lines,
+                "duration": 0, "origin": "viewport"}]})
+
+    def press(self, key, shift=False, control=False):
+        """One key (a character, or a selenium Keys name such as Keys.ESCAPE), with Shift or
+        Control held."""
+        keys = [Keys.SHIFT] * shift + [Keys.CONTROL] * control + [key]
+        source = {"type": "key", "id": "keyboard",
+                  "actions": [{"type": "keyDown", "value": k} for k in keys]
+                  + [{"type": "keyUp", "value": k} for k in reversed(keys)]}
+        self.perform("pressing %r" % key, source)
 
     def clipboard(self):
         """The text on the clipboard, as the system's other programs get it."""
@@ -405,10 +499,10 @@ class Page:
         while time.monotonic() < end:
             names = os.listdir(self.downloads)
             # Chromium writes into a hidden file or NAME.crdownload and may set an empty NAME
-            # aside first, WebKit writes into NAME.wkdownload: a PDF is whole once it ends with
-            # its end-of-file mark.
+            # aside first, WebKit writes into NAME.wkdownload, Firefox into NAME.part beside an
+            # empty NAME: a PDF is whole once it ends with its end-of-file mark.
             finished = [n for n in names if not n.startswith(".")
-                        and not n.endswith((".crdownload", ".wkdownload"))]
+                        and not n.endswith((".crdownload", ".wkdownload", ".part"))]
             if finished and len(finished) == len(names):
                 path = os.path.join(self.downloads, finished[0])
                 with open(path, "rb") as pdf:
@@ -433,7 +527,7 @@ class Page:
             print("screenshot: " + shot, file=sys.stderr)
         if os.path.exists(self.log):
             print("--- browser output", file=sys.stderr)
-            # Chromium complains at length that this machine has no D-Bus.
+            # Chromium and Firefox complain at length that this machine has no D-Bus.
             with open(self.log, errors="replace") as log:
                 lines = [line for line in log
                          if "dbus" not in line.lower() and "d-bus" not in line.lower()]

@@ -9,7 +9,8 @@ title bar, their sizes in window.srFrame), scaled by the factor the page names i
 window.srPageScale (src/platform/web/host.js lists what the page, the program and the tests share).
 
 A field's digit is read from its picture (Window.digit): its strokes, cut to their box, are
-compared with the digit tiles' own by holes (a 0, 4, 6 and 9 have one, an 8 two) and then by how
+compared with the digit tiles' own by holes (a 0, 4, 6 and 9 have one, an 8 two, and a 6's lies
+lower than a 0's, which Firefox's strokes alone do not tell apart) and then by how
 far each stroke lies from the other's, so a thinner or larger face of the same digit still
 matches and a 3 is never taken for a 5.
 """
@@ -74,30 +75,38 @@ class Window:
         x, y, width, height = self.place(control, view)
         return self.at(x + width / 2, y + height / 2)
 
-    def click(self, control, view=None, touch=False):
-        self.page.click(*self.middle(control, view), touch=touch)
+    def click(self, control, view=None, pointer="mouse"):
+        self.page.click(*self.middle(control, view), pointer=pointer)
 
-    def digit(self, control):
-        """The digit shown in the field CONTROL, or None where it is empty."""
-        strokes = _strokes(self.shot(control))
+    def digits(self, controls):
+        """The digits shown in the fields CONTROLS, read from one screenshot."""
+        image = self.page.screenshot()
+        return [self.digit(control, image) for control in controls]
+
+    def digit(self, control, image=None):
+        """The digit shown in the field CONTROL (in IMAGE, a screenshot taken already), or None
+        where it is empty."""
+        strokes = _strokes(self.shot(control, image=image))
         if strokes is None:
             return None
         if self.tiles is None:
             # The tiles 0..9, inside their frames.
             self.tiles = [_strokes(self.shot(tile(d), 0.15)) for d in range(10)]
-        fits = [(_distance(strokes[1], known[1]), d)
-                for d, known in enumerate(self.tiles) if known[0] == strokes[0]]
+        fits = [(_distance(strokes[2], known[2]), d)
+                for d, known in enumerate(self.tiles) if known[0] == strokes[0]
+                and abs(known[1] - strokes[1]) < 0.15]
         if not fits:
             self.page.fail("%s shows a sign that is no digit" % control)
         return min(fits)[1]
 
-    def shot(self, control, inset=0.0):
-        """The picture of CONTROL, less INSET of its width and height on each side."""
-        x, y, width, height = self.place(control)
+    def shot(self, control, inset=0.0, view=None, image=None):
+        """The picture of CONTROL (in VIEW), less INSET of its width and height on each side, cut
+        from IMAGE or a new screenshot."""
+        x, y, width, height = self.place(control, view)
         left, top = self.at(x + inset * width, y + inset * height)
         right, bottom = self.at(x + (1 - inset) * width, y + (1 - inset) * height)
-        return self.page.screenshot().crop((round(left) + 2, round(top) + 2,
-                                            round(right) - 2, round(bottom) - 2))
+        return (image or self.page.screenshot()).crop((round(left) + 2, round(top) + 2,
+                                                       round(right) - 2, round(bottom) - 2))
 
 
 def tile(digit):
@@ -113,12 +122,31 @@ def shown(page, name, what):
     window = Window(page, name, box[0], box[1], page.screenshot())
     width, height = window.outer()
     view_width, view_height = page.js("return [window.innerWidth, window.innerHeight]")
-    expected = ((view_width - width) / 2, (view_height - height) / 2, width, height)
-    found = (box[0], box[1], box[2] - box[0], box[3] - box[1])
-    if any(abs(a - b) > 2 for a, b in zip(found, expected)):
-        page.fail("%s is drawn at %s (left, top, width, height), not at %s"
-                  % (what, found, tuple(round(v) for v in expected)))
+    # Each edge to 2 pixels: on a page scaled by a fraction an edge may bleed into the next row.
+    left, top = (view_width - width) / 2, (view_height - height) / 2
+    expected = (left, top, left + width, top + height)
+    if any(abs(a - b) > 2 for a, b in zip(box, expected)):
+        page.fail("%s is drawn at %s (left, top, right, bottom), not at %s"
+                  % (what, box, tuple(round(v) for v in expected)))
     return window
+
+
+def addition_trainer(page):
+    """Loads the page, and "Plus" on the start window opens the addition trainer."""
+    page.load(page.url)
+    shown(page, "Form0", "the start window").click("Bild1")
+    return shown(page, "Form1", "the addition trainer")
+
+
+def changes(picture, before, seconds=2.0):
+    """Whether PICTURE() (a function that takes a picture) differs from BEFORE within
+    SECONDS."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if picture().tobytes() != before.tobytes():
+            return True
+        time.sleep(0.2)
+    return False
 
 
 def box_open(page, window):
@@ -143,9 +171,9 @@ def wait_box(page, window, seconds=2.0):
 
 
 def _strokes(picture):
-    """The number of holes and a 20 x 28 mask of the strokes of PICTURE (what differs from its
-    commonest colour: dark blue on blue, turquoise on blue, black on grey), cut to their box; None
-    when nothing differs more than anti-aliasing does."""
+    """The number of holes, how far down they lie, and a 20 x 28 mask of the strokes of PICTURE
+    (what differs from its commonest colour: dark blue on blue, turquoise on blue, black on grey),
+    cut to their box; None when nothing differs more than anti-aliasing does."""
     rgb = picture.convert("RGB")
     background = max(rgb.getcolors(rgb.width * rgb.height))[1]
     away = Image.new("L", rgb.size)
@@ -157,29 +185,35 @@ def _strokes(picture):
     mask = away.point(lambda v: 255 if v > farthest / 2 else 0)
     mask = mask.crop(mask.getbbox())
     shape = mask.resize((20, 28), Image.BILINEAR).point(lambda v: 255 if v > 127 else 0)
-    return _holes(mask), shape
+    return _holes(mask) + (shape,)
 
 
 def _holes(mask):
-    """The blank regions of MASK that do not reach its edge."""
+    """The number of blank regions of MASK that do not reach its edge (a speck aside), and how far
+    down their middle lies (0 the top, 1 the bottom; 0.5 without a hole): a 6's hole lies low, a
+    9's high, a 0's in the middle."""
     width, height = mask.size
     ink = mask.load()
-    seen, holes = set(), 0
+    seen, holes, rows = set(), 0, []
     for start in ((x, y) for y in range(height) for x in range(width)):
         if ink[start] or start in seen:
             continue
         seen.add(start)
-        stack, open_ = [start], False
+        stack, region, open_ = [start], [], False
         while stack:
             x, y = stack.pop()
+            region.append(y)
             open_ = open_ or x in (0, width - 1) or y in (0, height - 1)
             for near in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
                 if 0 <= near[0] < width and 0 <= near[1] < height and not ink[near] \
                         and near not in seen:
                     seen.add(near)
                     stack.append(near)
-        holes += not open_
-    return holes
+        # A speck between the strokes of an anti-aliased hook is no hole.
+        if not open_ and len(region) >= 0.02 * width * height:
+            holes += 1
+            rows += region
+    return holes, (sum(rows) / len(rows) / height if rows else 0.5)
 
 
 def _steps_to_ink(mask):

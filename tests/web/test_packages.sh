@@ -26,6 +26,14 @@ done
 for kept in LICENSE.txt THIRD-PARTY-NOTICES.txt; do
     grep -qF "\"$kept\"" "$site/sw.js" || fail "the service worker does not keep $kept"
 done
+for server in .htaccess web.config; do
+    cmp -s "$site/$server" "$repo/packaging/web/$server" || fail "$server is not in the folder"
+    grep -qF "\"$server\"" "$site/sw.js" && fail "the service worker keeps $server"
+done
+xmllint --noout "$site/web.config" || fail "web.config is no well-formed XML"
+twice="$(xmllint --xpath 'count(//mimeMap[not(preceding-sibling::*[1][self::remove]/@fileExtension
+    = @fileExtension)])' "$site/web.config")"
+[[ "$twice" == 0 ]] || fail "web.config sets $twice type(s) without removing IIS's own first"
 grep -q "@license" "$site/schriftlich-rechnen.js" ||
     fail "the program's JavaScript lost Emscripten's licence notice"
 echo "PASS: browser folder"

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A pupil on an iPad or a Chromebook: the start window at its size in the middle of the page with
 nothing parked beside it; "Plus" opens the addition trainer; its task is read from the window and
-each result digit judged by its sum: a tile dropped with the mouse and with a finger, and a digit
+each result digit judged by its sum: a tile dropped with the mouse, a pen and a finger, and a digit
 typed with Shift held (it counts by its key), is refused with the "Fehler" box when it is wrong (the
 box closes again and the page keeps answering) and stays in its cell when it is right; the last
 right digit solves the task and the next one is drawn; "Ende" leaves a closing page, not a dead
@@ -73,10 +73,13 @@ with browser.road() as page:
     def sum_digit(column):
         return total // {"thousands": 1000, "hundreds": 100, "tens": 10, "ones": 1}[column] % 10
 
-    def drop(column, touch=False):
+    def drop(column, wrong_by, right_by):
+        """Drops the wrong digit with the pointer WRONG_BY, the right one with RIGHT_BY."""
+        pointers = [wrong_by, right_by]
+
         def put(digit):
             page.drag(trainer.middle(program.tile(digit)), trainer.middle(RESULT[column]),
-                      touch=touch)
+                      pointer=pointers.pop(0))
         put.dropped = True
         return put
 
@@ -90,12 +93,8 @@ with browser.road() as page:
         put.dropped = False
         return put
 
-    enter(page, trainer, "ones", sum_digit("ones"), drop("ones"))
-    if "touch" in browser.CANNOT[page.engine]:
-        print("NOTE: no finger here: " + browser.CANNOT[page.engine]["touch"])
-        enter(page, trainer, "tens", sum_digit("tens"), drop("tens"))
-    else:
-        enter(page, trainer, "tens", sum_digit("tens"), drop("tens", touch=True))
+    enter(page, trainer, "ones", sum_digit("ones"), drop("ones", "mouse", "pen"))
+    enter(page, trainer, "tens", sum_digit("tens"), drop("tens", "touch", "touch"))
     enter(page, trainer, "hundreds", sum_digit("hundreds"), key("hundreds"), last=total < 1000)
     if total >= 1000:
         enter(page, trainer, "thousands", 1, key("thousands"), last=True)
@@ -115,6 +114,7 @@ with browser.road() as page:
     page.wait("!document.getElementById('message').hidden && "
               "document.getElementById('status').textContent.includes('beendet')",
               "\"Ende\" did not leave the closing page")
-    print("PASS: trainer in %s: %d + %d = %d by tiles (mouse%s) and keys with Shift, closing page"
-          % (page.engine, a, b, total,
-             "" if "touch" in browser.CANNOT[page.engine] else " and finger"))
+    dispatched = [kind for kind in ("touch", "pen") if kind in browser.CANNOT[page.engine]]
+    print("PASS: trainer in %s: %d + %d = %d by tiles (mouse, pen and finger%s) and keys with "
+          "Shift, closing page" % (page.engine, a, b, total, ", %s dispatched by the page's script"
+                                   % " and ".join(dispatched) if dispatched else ""))

@@ -6,12 +6,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-bool QtClipboard::setText(const QString &text) {
+Clipboard::Outcome QtClipboard::setText(const QString &text) {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
-        return false;
+        return Outcome::Refused;
     }
     clipboard->clear();
     clipboard->setText(text);
-    return clipboard->text() == text;
+    return clipboard->text() == text ? Outcome::Copied : Outcome::Refused;
 }

@@ -9,5 +9,5 @@
 // is reported instead of taken for done.
 class QtClipboard : public Clipboard {
 public:
-    bool setText(const QString &text) override;
+    Outcome setText(const QString &text) override;
 };

@@ -4,13 +4,18 @@
 #include "platform/Host.h"
 
 #include "platform/NativeKey.h"
+#include "platform/Placement.h"
+#include "platform/QtScreen.h"
 #include "platform/web/HostScript.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowSizes.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFont>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QSizeF>
 #include <QWidget>
 
@@ -84,6 +89,8 @@ void prepare() {
                                        return EM_FALSE;
                                    });
     touchAsMouse();
+    wheelInPlace();
+    keepKeys();
 }
 
 void attach() {
@@ -93,6 +100,10 @@ void attach() {
     }
     rememberKeyCodes();
     QCoreApplication::instance()->installEventFilter(new KeyStamp(QCoreApplication::instance()));
+    // A page turned over or resized: Qt's screen takes the page's new size, and the windows,
+    // which Qt leaves where they stood, are placed on it again.
+    QObject::connect(QGuiApplication::primaryScreen(), &QScreen::geometryChanged,
+                     QCoreApplication::instance(), [] { placeAgain(QtScreen()); });
 }
 
 void showWindow(QWidget &window) {
@@ -110,6 +121,11 @@ void showWindow(QWidget &window) {
 void boxClosed(QWidget &box) {
     if (QWidget *owner = box.parentWidget(); owner != nullptr && owner->isVisible()) {
         owner->window()->activateWindow();
+        // Qt's wasm plugin activates a window in its next turn of the event loop. What the
+        // program does next may open the next box before that turn (a sheet handed over, then
+        // where it went): that box must find its window active, to stand over it and to give
+        // it back the keys when it closes.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 }
 

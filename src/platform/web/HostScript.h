@@ -12,9 +12,15 @@ extern "C" {
 void scalePage(double scale);
 void announceFrame(int border, int title);
 void touchAsMouse();
+void wheelInPlace();
+void keepKeys();
 void rememberKeyCodes();
 void lastKeyCode(char *code, int size);
 void showClosingPage();
-// Returns only once the browser has answered: 1 when it holds the text, else 0.
+// Returns only once the browser has answered: 1 when it holds the text, 0 when it refused, 2
+// when it offers the page no clipboard.
 int writeClipboardText(const char *text) EM_IMPORT(__asyncjs__writeClipboardText);
+// Returns only once the file has been shared or its download started: how it ended, a
+// SheetOffer::Ended.
+int offerFile(const char *bytes, int size, const char *name) EM_IMPORT(__asyncjs__offerFile);
 }

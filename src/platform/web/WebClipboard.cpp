@@ -5,6 +5,13 @@
 
 #include "platform/web/HostScript.h"
 
-bool WebClipboard::setText(const QString &text) {
-    return writeClipboardText(text.toUtf8().constData()) != 0;
+Clipboard::Outcome WebClipboard::setText(const QString &text) {
+    switch (writeClipboardText(text.toUtf8().constData())) {
+    case 1:
+        return Outcome::Copied;
+    case 2:
+        return Outcome::NotOffered;
+    default:
+        return Outcome::Refused;
+    }
 }

@@ -10,5 +10,5 @@
 // the browser's answer, so a refusal is reported instead of taken for done.
 class WebClipboard : public Clipboard {
 public:
-    bool setText(const QString &text) override;
+    Outcome setText(const QString &text) override;
 };

@@ -3,10 +3,11 @@
 
 #include "platform/web/WebPrinter.h"
 
+#include "platform/SheetOffer.h"
 #include "platform/SheetPdf.h"
+#include "platform/web/HostScript.h"
 
 #include <QBuffer>
-#include <QFileDialog>
 
 Printer::Outcome WebPrinter::print(const Document &document) {
     QBuffer pdf;
@@ -14,6 +15,8 @@ Printer::Outcome WebPrinter::print(const Document &document) {
     if (!pdf.open(QIODevice::WriteOnly) || !SheetPdf::write(pdf, document)) {
         return {Outcome::Kind::NotPrepared, fileName};
     }
-    QFileDialog::saveFileContent(pdf.data(), fileName);
-    return {Outcome::Kind::Downloaded, fileName};
+    const QByteArray &bytes = pdf.data();
+    return SheetOffer::outcome(
+        offerFile(bytes.constData(), static_cast<int>(bytes.size()), fileName.toUtf8().constData()),
+        fileName);
 }

@@ -5,8 +5,8 @@
 
 #include "platform/Printer.h"
 
-// The browser has no printer of its own: the sheet is offered as a PDF download, which the
-// browser's own print dialog prints.
+// The browser has no printer of its own: the sheet is handed over as a PDF file, to the system's
+// share sheet where the browser can share files, else as a download (SheetOffer).
 class WebPrinter : public Printer {
 public:
     Outcome print(const Document &document) override;
