@@ -134,6 +134,13 @@ QMargins frameOf(QWidget &window) {
     return frameToCome(window);
 }
 
+// The corner of a frame of size OUTER in the middle of AREA across, at 1 / TOP_DIVISOR of what
+// is left down.
+QPoint cornerIn(const QRect &area, const QSize &outer, int topDivisor) {
+    return {area.x() + (area.width() - outer.width()) / 2,
+            area.y() + (area.height() - outer.height()) / topDivisor};
+}
+
 } // namespace
 
 void placeOnScreen(QWidget &window, const Screen &screen, int topDivisor) {
@@ -141,8 +148,7 @@ void placeOnScreen(QWidget &window, const Screen &screen, int topDivisor) {
     const QMargins frame = frameOf(window);
     const QSize outer = window.size().grownBy(frame);
     const QRect area = screen.geometry();
-    QPoint corner(area.x() + (area.width() - outer.width()) / 2,
-                  area.y() + (area.height() - outer.height()) / topDivisor);
+    QPoint corner = cornerIn(area, outer, topDivisor);
     // move() places the frame's corner, except on a window that is made but not framed yet: there
     // it places the client area, which the frame will then surround.
     if (window.testAttribute(Qt::WA_WState_Created) &&
@@ -167,10 +173,8 @@ void placeAgain(const Screen &screen) {
             continue;
         }
         const QWidget *owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
-        const QRect over = owner ? owner->frameGeometry() : area;
         QRect outer = box->frameGeometry();
-        outer.moveTopLeft(QPoint(over.x() + (over.width() - outer.width()) / 2,
-                                 over.y() + (over.height() - outer.height()) / 2));
+        outer.moveTopLeft(cornerIn(owner ? owner->frameGeometry() : area, outer.size(), 2));
         outer.moveLeft(
             std::max(area.left(), std::min(outer.left(), area.right() - outer.width() + 1)));
         outer.moveTop(
