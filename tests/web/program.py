@@ -99,6 +99,16 @@ class Window:
             self.page.fail("%s shows a sign that is no digit" % control)
         return min(fits)[1]
 
+    def shows(self, control, digit, seconds=2.0):
+        """What the field CONTROL shows as soon as it is DIGIT, else after SECONDS: a key's or a
+        drop's digit is drawn in the program's next turn."""
+        end = time.monotonic() + seconds
+        while True:
+            shown = self.digit(control)
+            if shown == digit or time.monotonic() >= end:
+                return shown
+            time.sleep(0.2)
+
     def shot(self, control, inset=0.0, view=None, image=None):
         """The picture of CONTROL (in VIEW), less INSET of its width and height on each side, cut
         from IMAGE or a new screenshot."""

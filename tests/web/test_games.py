@@ -33,7 +33,7 @@ with browser.road() as page:
             page.fail("the number-catch offer was shown before the 50th point")
         page.drag(trainer.middle(program.tile(right)), trainer.middle(ONES))
         time.sleep(0.3)
-        if point == 1 and trainer.digit(ONES) != right:
+        if point == 1 and trainer.shows(ONES, right) != right:
             page.fail("the right ones digit %d was not taken" % right)
     if not program.changes(lambda: trainer.shot("Bezeichnung26"), hidden):
         page.fail("the 50th point did not show the number-catch offer")

@@ -48,9 +48,10 @@ with browser.road() as page:
             page.fail("a wrong digit typed into the tapped cell was not judged %s" % what)
         page.press(Keys.ENTER)
         page.press(str(right))
-        if trainer.digit(ONES) != right:
+        shown = trainer.shows(ONES, right)
+        if shown != right:
             page.fail("the right digit %d typed after the \"Fehler\" box does not stand in its "
-                      "cell %s (it shows %s)" % (right, what, trainer.digit(ONES)))
+                      "cell %s (it shows %s)" % (right, what, shown))
         stop()
         for name in os.listdir(page.downloads):
             os.remove(os.path.join(page.downloads, name))

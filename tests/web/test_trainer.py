@@ -57,7 +57,7 @@ def enter(page, trainer, column, right, put, last=False):
         return
     if program.wait_box(page, trainer, 1.0):
         page.fail("the right %s digit %d brought a box" % (column, right))
-    shown = trainer.digit(RESULT[column])
+    shown = trainer.shows(RESULT[column], right)
     if shown != right:
         page.fail("the right %s digit %d shows as %s in its cell" % (column, right, shown))
 
