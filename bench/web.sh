@@ -5,7 +5,7 @@
 # served), and the time from page load to the start window drawn in headless Chromium against a
 # bare Qt for WebAssembly program with one window of the same size, with the tab's memory, on
 # each page size in turn. Needs scripts/web.sh to have built build/web-build/; links the bare
-# program there first.
+# program there first and makes its site as the program's is made (the same page and packing).
 #
 #   bench/web.sh [RUNS [WIDTH,HEIGHT ...]]   page sizes: an iPad across and upright, 1024,700
 #                                            and 768,950, unless given
@@ -16,7 +16,7 @@ site=build/web-build/site
 bare=build/web-build/bench-site
 [[ -d "$site" ]] || { echo "build the browser program first: scripts/web.sh" >&2; exit 1; }
 export_emscripten_env
-cmake --build build/web-build --target bench-bare >/dev/null
+cmake --build build/web-build --target bench-site >/dev/null
 
 kib() { cat "$@" | wc -c | awk '{ printf "%.0f KiB", $1 / 1024 }'; }
 # shellcheck disable=SC2046 # the site's file names hold no spaces

@@ -85,9 +85,14 @@ configure_file(${WORKER} ${SITE}/sw.js @ONLY)
 list(APPEND names sw.js)
 
 # Packing the .wasm at Brotli's best takes most of a minute: the packed forms are kept in
-# BUILD_DIR/site-packed by the hash of what they pack, so a file that did not change since the
-# last assembly is not packed again; forms of files that are gone are dropped.
-set(packed ${BUILD_DIR}/site-packed)
+# PACKED (BUILD_DIR/site-packed unless INPUTS names another) by the hash of what they pack, so a
+# file that did not change since the last assembly is not packed again; forms of files that are
+# gone are dropped.
+if(DEFINED PACKED)
+  set(packed ${PACKED})
+else()
+  set(packed ${BUILD_DIR}/site-packed)
+endif()
 file(MAKE_DIRECTORY ${packed})
 set(kept)
 foreach(name ${names})
