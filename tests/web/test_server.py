@@ -4,9 +4,10 @@
 while pupils load the page: a pupil whose browser keeps the program goes on with the old build,
 whole, as long as the folder holds files of both, and takes the new one once the copy is
 complete; a pupil who opens the half-copied folder for the first time is told to load the page
-again, and no mix of the two builds runs. Meanwhile a copy of the program in another folder of
-the same server keeps its files for use without a network. Every answer carries the
-Content-Security-Policy that the README names, and the page starts under it.
+again, and no mix of the two builds runs, not even a .wasm of another build that compiles.
+Meanwhile a copy of the program in another folder of the same server keeps its files for use
+without a network. Every answer carries the Content-Security-Policy that the README names, and
+the page starts under it.
 
 The new build is this build's folder with a comment added to its page and its .js, assembled by
 the build's own site.cmake from the build's inputs (site-inputs.cmake beside the site); the copy
@@ -156,6 +157,22 @@ with tempfile.TemporaryDirectory(prefix="web-server-") as work:
                   "a half-copied folder opened for the first time did not ask for a reload")
         if page.js("return window.srPageScale !== undefined"):
             page.fail("the program of a half-copied folder started")
+
+        # A folder whose .wasm is another build's (here: one with a section of its own added,
+        # which compiles as well as the page's): the page refuses it as it downloads.
+        mixed = os.path.join(root, "gemischt")
+        shutil.copytree(SITE, mixed)
+        wasm = os.path.join(mixed, "schriftlich-rechnen.wasm")
+        for packed in (wasm + ".br", wasm + ".gz"):
+            os.remove(packed)
+        with open(wasm, "ab") as binary:
+            name, body = b"other", MARK.encode()
+            binary.write(bytes([0, 1 + len(name) + len(body), len(name)]) + name + body)
+        page.load(url + "gemischt/")
+        page.wait("document.getElementById('status').textContent.indexOf('neu laden') >= 0",
+                  "a folder with another build's .wasm did not ask for a reload")
+        if page.js("return window.srPageScale !== undefined"):
+            page.fail("the program started with another build's .wasm")
 
         copy(last)
         page.load(url + "klasse3/")
