@@ -79,6 +79,7 @@ StartWindow::StartWindow(Platform &platform, Navigator &navigator)
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(twipsRect(kHilfeLeftGeparkt, kHilfeTop, 4335, 1695));
+    text1_->hide();
     text1_->setFont(fontPt(8.25));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -150,6 +151,9 @@ void StartWindow::hilfetextSetzen() {
 void StartWindow::hilfeZeigen(bool sichtbar) {
     hilfeSichtbar_ = sichtbar;
     text1_->move(twipsPoint(sichtbar ? kHilfeLeftSichtbar : kHilfeLeftGeparkt, kHilfeTop));
+    // Parked outside the window, the box is hidden as well: Qt lays out the text of a hidden box
+    // only once it is shown, which spares the start (the text is filled on every activation).
+    text1_->setVisible(sichtbar);
 }
 
 void StartWindow::bild4Click() {
