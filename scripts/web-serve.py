@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Serves a folder of static files on 127.0.0.1, for trying the browser build and for its tests.
 
-    web-serve.py FOLDER [--port N] [--background LOG] [--header "NAME: VALUE" ...]
-                                                         (N = 0: any free port)
+    web-serve.py FOLDER [--port N] [--address A] [--background LOG] [--header "NAME: VALUE" ...]
+                                            (N = 0: any free port; A: another address to serve on)
 
 Once the server listens, the address goes to standard output as one line, e.g.
 http://127.0.0.1:8080/. With --background the server then goes on in a process of its own, with
@@ -151,9 +151,11 @@ class Server(http.server.ThreadingHTTPServer):
 
 
 def main():
-    parser = argparse.ArgumentParser(description="Serves FOLDER on 127.0.0.1.")
+    parser = argparse.ArgumentParser(description="Serves FOLDER on 127.0.0.1 or ADDRESS.")
     parser.add_argument("folder")
     parser.add_argument("--port", type=int, default=8080, help="0 picks a free port")
+    parser.add_argument("--address", default="127.0.0.1",
+                        help="serve on this address of the machine, e.g. its network's")
     parser.add_argument("--background", metavar="LOG",
                         help="serve in a process of its own, its output in LOG")
     parser.add_argument("--header", action="append", default=[], metavar="'NAME: VALUE'",
@@ -166,12 +168,12 @@ def main():
     if not os.path.isdir(root):
         parser.error("no such folder: " + args.folder)
     try:
-        server = Server(("127.0.0.1", args.port), Handler)
+        server = Server((args.address, args.port), Handler)
     except OSError as error:
         sys.exit("web-serve: cannot serve on port %d: %s" % (args.port, error.strerror))
     server.root = root
     server.headers = headers
-    url = "http://127.0.0.1:%d/" % server.server_address[1]
+    url = "http://%s:%d/" % (args.address, server.server_address[1])
     if args.background:
         log = open(args.background, "ab")
         pid = os.fork()

@@ -87,7 +87,10 @@ CANNOT = {
     "firefox": {"pen": "Firefox's WebDriver BiDi has no pen pointer moves",
                 "focus": "Firefox never has the keyboard's focus on the private X server "
                          "(document.hasFocus() stays false, also with focusmanager.testmode) "
-                         "and sends the page no focus events"},
+                         "and sends the page no focus events",
+                "network address": "Firefox runs here with MOZ_DISABLE_NONLOCAL_CONNECTIONS (else "
+                                   "it asks DNS for its settings servers again and again), "
+                                   "under which any address but the loopback ends it at once"},
 }
 
 # One pointer event of a finger or a pen at x, y, dispatched where the driver cannot send it
@@ -172,15 +175,16 @@ def kill_descendants():
 ctypes.CDLL(None, use_errno=True).prctl(36, 1, 0, 0, 0)
 
 
-def start_server(folder=None, headers=()):
-    """Serves FOLDER (default WEB_SITE) on a port of its own, with HEADERS ("NAME: VALUE") in
-    every answer; returns (url, stop). For a road that must see the site go away (offline) or
-    change, which the fixture's server must not. The server goes on in a process of its own,
-    which this one adopts (above) and so can wait for; its errors go to the road's."""
+def start_server(folder=None, headers=(), address="127.0.0.1"):
+    """Serves FOLDER (default WEB_SITE) on a port of its own at ADDRESS, with HEADERS
+    ("NAME: VALUE") in every answer; returns (url, stop). For a road that must see the site go
+    away (offline) or change, or come from elsewhere, which the fixture's server must not. The
+    server goes on in a process of its own, which this one adopts (above) and so can wait for;
+    its errors go to the road's."""
     folder = folder or os.environ["WEB_SITE"]
     serve = os.path.join(REPO, "scripts", "web-serve.py")
     options = [option for header in headers for option in ("--header", header)]
-    started = subprocess.run([sys.executable, serve, folder, "--port", "0",
+    started = subprocess.run([sys.executable, serve, folder, "--port", "0", "--address", address,
                               "--background", "/dev/stderr", *options],
                              stdout=subprocess.PIPE, text=True, check=True).stdout
     url, pid = started.split()
@@ -205,6 +209,19 @@ def site_with(workdir, name, script):
         text = html.read()
     with open(page, "w") as html:
         html.write(text.replace("<head>", "<head>\n<script>%s</script>" % script, 1))
+    return folder
+
+
+def foreign_wasm_site(folder):
+    """FOLDER made a copy of WEB_SITE whose .wasm is another build's: one with a section of its
+    own added, which compiles as well as the page's own."""
+    shutil.copytree(os.environ["WEB_SITE"], folder)
+    wasm = os.path.join(folder, "schriftlich-rechnen.wasm")
+    for packed in (wasm + ".br", wasm + ".gz"):
+        os.remove(packed)
+    with open(wasm, "ab") as binary:
+        name, body = b"other", b"another build"
+        binary.write(bytes([0, 1 + len(name) + len(body), len(name)]) + name + body)
     return folder
 
 

@@ -158,16 +158,9 @@ with tempfile.TemporaryDirectory(prefix="web-server-") as work:
         if page.js("return window.srPageScale !== undefined"):
             page.fail("the program of a half-copied folder started")
 
-        # A folder whose .wasm is another build's (here: one with a section of its own added,
-        # which compiles as well as the page's): the page refuses it as it downloads.
-        mixed = os.path.join(root, "gemischt")
-        shutil.copytree(SITE, mixed)
-        wasm = os.path.join(mixed, "schriftlich-rechnen.wasm")
-        for packed in (wasm + ".br", wasm + ".gz"):
-            os.remove(packed)
-        with open(wasm, "ab") as binary:
-            name, body = b"other", MARK.encode()
-            binary.write(bytes([0, 1 + len(name) + len(body), len(name)]) + name + body)
+        # A folder whose .wasm is another build's that compiles: the page refuses it as it
+        # downloads.
+        browser.foreign_wasm_site(os.path.join(root, "gemischt"))
         page.load(url + "gemischt/")
         page.wait("document.getElementById('status').textContent.indexOf('neu laden') >= 0",
                   "a folder with another build's .wasm did not ask for a reload")
