@@ -25,9 +25,26 @@ with browser.road() as page:
     trainer = program.shown(page, "Form1", "the addition trainer")
     if abs(trainer.scale - 1.45) > 0.01:
         page.fail("the page is scaled by %g, not by 1.45" % trainer.scale)
+    def scroll_bar():
+        """The worksheet list's scroll bar, a strip of its right edge: where it stands is how far
+        the list is scrolled (a row the list marks meanwhile does not count)."""
+        shot = trainer.shot("Liste5", view="Blatt")
+        return shot.crop((shot.width * 98 // 100, 0, shot.width, shot.height))
+
     # "Blatt" opens the worksheet view, with "Aufgaben drucken" (Befehl17) and "Kopieren"
-    # (Befehl19) on its panel.
+    # (Befehl19) on its panel. It is drawn in the program's next turns: the list is read once its
+    # place has changed and then stood still.
+    before = listed = scroll_bar()
     trainer.click("Befehl14")
+    end = time.monotonic() + 5
+    while True:
+        time.sleep(0.3)
+        shown = scroll_bar()
+        if shown.tobytes() != before.tobytes() and shown.tobytes() == listed.tobytes():
+            break
+        if time.monotonic() > end:
+            page.fail("\"Blatt\" drew no worksheet list")
+        listed = shown
 
     # The wheel turned over the list scrolls it down, and back. It is turned near the list's
     # lower right corner, which the wheel's position taken unscaled would put outside the window.
@@ -35,17 +52,16 @@ with browser.road() as page:
     corner = trainer.at(x + 0.85 * width, y + 0.85 * height)
 
     def wheel_shows(lines, same):
-        """Whether the list, after the wheel turned LINES over it, shows (or, with SAME false,
-        no longer shows) what it showed before, within 3 s."""
+        """Whether the list, after the wheel turned LINES over it, stands (or, with SAME false,
+        no longer stands) where it stood before, within 3 s."""
         page.wheel(*corner, lines)
         end = time.monotonic() + 3
         while time.monotonic() < end:
-            if (trainer.shot("Liste5", view="Blatt").tobytes() == listed.tobytes()) == same:
+            if (scroll_bar().tobytes() == listed.tobytes()) == same:
                 return True
             time.sleep(0.2)
         return False
 
-    listed = trainer.shot("Liste5", view="Blatt")
     if not wheel_shows(3, False):
         page.fail("the wheel over the worksheet list on a page scaled by 1.45 did not scroll it")
     # Turned back further than down: the list, which began at its top, stops there again
