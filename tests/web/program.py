@@ -141,6 +141,16 @@ def shown(page, name, what):
     return window
 
 
+def refused(page, url, what):
+    """Loads URL, whose files are not one build's (WHAT): the page must ask for a reload and the
+    program must not start."""
+    page.load(url)
+    page.wait("document.getElementById('status').textContent.indexOf('neu laden') >= 0",
+              "%s did not ask for a reload" % what)
+    if page.js("return window.srPageScale !== undefined"):
+        page.fail("the program started from %s" % what)
+
+
 def addition_trainer(page):
     """Loads the page, and "Plus" on the start window opens the addition trainer."""
     page.load(page.url)

@@ -37,11 +37,7 @@ with browser.road() as page:
 
     url, stop = browser.start_server(
         browser.foreign_wasm_site(os.path.join(page.workdir, "foreign")), address=ADDRESS)
-    page.load(url)
-    page.wait("document.getElementById('status').textContent.indexOf('neu laden') >= 0",
-              "a .wasm of another build over plain http did not ask for a reload")
-    if page.js("return window.srPageScale !== undefined"):
-        page.fail("the program started over plain http with another build's .wasm")
+    program.refused(page, url, "a folder with another build's .wasm over plain http")
     stop()
     print("PASS: plain http in %s: the program starts, another build's .wasm is refused"
           % page.engine)

@@ -152,20 +152,11 @@ with tempfile.TemporaryDirectory(prefix="web-server-") as work:
             page.fail("the caches changed from %s to %s while the folder was half copied"
                       " (its worker: %s)" % (before, now, attempt))
 
-        page.load(url + "neu/")
-        page.wait("document.getElementById('status').textContent.indexOf('neu laden') >= 0",
-                  "a half-copied folder opened for the first time did not ask for a reload")
-        if page.js("return window.srPageScale !== undefined"):
-            page.fail("the program of a half-copied folder started")
-
+        program.refused(page, url + "neu/", "a half-copied folder opened for the first time")
         # A folder whose .wasm is another build's that compiles: the page refuses it as it
         # downloads.
         browser.foreign_wasm_site(os.path.join(root, "gemischt"))
-        page.load(url + "gemischt/")
-        page.wait("document.getElementById('status').textContent.indexOf('neu laden') >= 0",
-                  "a folder with another build's .wasm did not ask for a reload")
-        if page.js("return window.srPageScale !== undefined"):
-            page.fail("the program started with another build's .wasm")
+        program.refused(page, url + "gemischt/", "a folder with another build's .wasm")
 
         copy(last)
         page.load(url + "klasse3/")
