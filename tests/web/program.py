@@ -34,6 +34,8 @@ def _table():
 
 
 CONTROLS = _table()
+# What a field reads as that shows a sign other than a digit.
+NO_DIGIT = object()
 
 
 class Window:
@@ -86,6 +88,14 @@ class Window:
     def digit(self, control, image=None):
         """The digit shown in the field CONTROL (in IMAGE, a screenshot taken already), or None
         where it is empty."""
+        shown = self._reading(control, image)
+        if shown is NO_DIGIT:
+            self.page.fail("%s shows a sign that is no digit" % control)
+        return shown
+
+    def _reading(self, control, image=None):
+        """The digit in the field CONTROL, None where it is empty, NO_DIGIT where it shows another
+        sign."""
         strokes = _strokes(self.shot(control, image=image))
         if strokes is None:
             return None
@@ -96,17 +106,19 @@ class Window:
                 for d, known in enumerate(self.tiles) if known[0] == strokes[0]
                 and abs(known[1] - strokes[1]) < 0.15]
         if not fits:
-            self.page.fail("%s shows a sign that is no digit" % control)
+            return NO_DIGIT
         return min(fits)[1]
 
-    def shows(self, control, digit, seconds=2.0):
+    def shows(self, control, digit, seconds=5.0):
         """What the field CONTROL shows as soon as it is DIGIT, else after SECONDS: a key's or a
-        drop's digit is drawn in the program's next turn."""
+        drop's digit is drawn in the program's next turn, and until then a tapped cell may show
+        its typing frame, which is no digit."""
         end = time.monotonic() + seconds
         while True:
-            shown = self.digit(control)
+            image = self.page.screenshot()
+            shown = self._reading(control, image)
             if shown == digit or time.monotonic() >= end:
-                return shown
+                return self.digit(control, image)
             time.sleep(0.2)
 
     def shot(self, control, inset=0.0, view=None, image=None):
